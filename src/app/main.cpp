@@ -1,0 +1,41 @@
+#include "board/boardwindow.h"
+#include "board/programstate.h"
+#include "platform/qtplatform.h"
+#include "sessions/tabledialogs.h"
+#include "storage/datafileerror.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kirveno"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kirveno LT v1.4"));
+    Q_INIT_RESOURCE(pictures);
+
+    kirveno::QtPlatform platform;
+    kirveno::ProgramState state;
+    try {
+        state = kirveno::ProgramState::load(kirveno::programFolder(), platform);
+    } catch (const kirveno::DataFileError &error) {
+        platform.showError(nullptr, error.message());
+        return 1;
+    }
+    kirveno::BoardWindow *board = nullptr;
+    if (!platform.claimSingleInstance(state.boardTitle(), [&board] {
+            if (!board)
+                return;
+            board->setWindowState(board->windowState() & ~Qt::WindowMinimized);
+            board->show();
+            board->raise();
+            board->activateWindow();
+        }))
+        return 0;
+
+    kirveno::BoardWindow boardWindow(state);
+    board = &boardWindow;
+    kirveno::TableDialogs dialogs(state, boardWindow);
+    boardWindow.setSessionDialogs(&dialogs);
+    boardWindow.show();
+    return app.exec();
+}

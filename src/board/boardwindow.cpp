@@ -1,0 +1,455 @@
+#include "boardwindow.h"
+
+#include "boardwidgets.h"
+#include "programstate.h"
+#include "platform/platform.h"
+#include "storage/datafileerror.h"
+#include "storage/ledgers.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QUrl>
+
+namespace kirveno {
+namespace {
+
+constexpr int boardWidth = 367;
+constexpr int toolbarX[4] = {94, 134, 174, 214};
+constexpr int headerX[5] = {87, 168, 207, 246, 285};
+constexpr int headerWidth[5] = {80, 38, 38, 38, 76};
+
+const QString webSite = QStringLiteral("https://www.kirveno.example/");
+
+int clientHeight(int tableCount)
+{
+    return tableCount <= 6 ? 183 : 20 * tableCount + 59;
+}
+
+QLineEdit *headerField(QWidget *parent, QRect geometry)
+{
+    auto *field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setGeometry(geometry);
+    field->setAlignment(Qt::AlignCenter);
+    QFont font = field->font();
+    font.setBold(true);
+    field->setFont(font);
+    return field;
+}
+
+} // namespace
+
+BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    setWindowTitle(state.boardTitle());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    QPalette sky = palette();
+    sky.setColor(QPalette::Window, QColor(135, 206, 235));
+    setPalette(sky);
+    setAutoFillBackground(true);
+
+    if (state.loaded) {
+        m_tariff = tariffOf(state.settings.line(SettingsLine::HourlyPrice),
+                            state.settings.line(SettingsLine::MinimumCharge));
+        m_tableCount = state.settings.tableCount();
+    }
+    buildBanner();
+    buildRows();
+    buildMenus();
+    setFixedSize(boardWidth, clientHeight(m_tableCount));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    if (state.loaded)
+        restoreOpenTables();
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
+        // The board is activated when it is first shown and whenever it takes over from
+        // another of the program's windows, not when the operator comes back from another
+        // program.
+        if (focus && focus == windowHandle() && (!m_activeBefore || m_lastFocus))
+            onActivated();
+        m_lastFocus = focus;
+    });
+    m_clock.setInterval(500);
+    connect(&m_clock, &QTimer::timeout, this, &BoardWindow::tick);
+    tick();
+    m_clock.start();
+}
+
+BoardWindow::~BoardWindow() = default;
+
+void BoardWindow::buildBanner()
+{
+    m_background = new QLabel(this);
+    m_background->setPixmap(QPixmap(QStringLiteral(":/pictures/board.jpg")));
+    m_background->setGeometry(0, 38, 361, 621);
+    m_background->setMouseTracking(true);
+    m_background->installEventFilter(this);
+
+    auto *banner = new QLabel(this);
+    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
+    banner->setGeometry(0, 0, 361, 41);
+
+    m_dateField = headerField(this, QRect(2, 1, 89, 19));
+    m_dayField = headerField(this, QRect(2, 21, 89, 19));
+    m_timeField = headerField(this, QRect(303, 10, 56, 21));
+
+    const char *const icons[4] = {":/pictures/tool-reports.jpg", ":/pictures/tool-loans.jpg",
+                                  ":/pictures/tool-settings.jpg", ":/pictures/tool-help.jpg"};
+    const char16_t *const hints[4] = {u"000006", u"000007", u"000008", u"000009"};
+    for (int i = 0; i < 4; ++i) {
+        auto *icon = new ToolbarIcon(QPixmap(QString::fromLatin1(icons[i])),
+                                     QPoint(toolbarX[i], 4), this);
+        icon->setToolTip(m_state.text(hints[i]));
+        if (i == 2)
+            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_settingsMenu, 174); });
+        else if (i == 3)
+            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_helpMenu, 214); });
+        else
+            icon->setEnabled(false); // reports and loans come with their windows
+    }
+
+    const char16_t *const headers[5] = {u"000001", u"000002", u"000003", u"000004", u"000005"};
+    for (int i = 0; i < 5; ++i) {
+        auto *label = new QLabel(m_state.text(headers[i]), this);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        label->setGeometry(headerX[i], 41, headerWidth[i], 14);
+        label->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    }
+}
+
+void BoardWindow::buildRows()
+{
+    m_numbers = new QListWidget(this);
+    m_numbers->setFocusPolicy(Qt::NoFocus);
+    m_numbers->setSelectionMode(QAbstractItemView::NoSelection);
+    m_numbers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_numbers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_numbers->setFrameShape(QFrame::NoFrame);
+    m_numbers->setGeometry(58, 56, 27, 20 * m_tableCount + 4);
+    QFont bold = m_numbers->font();
+    bold.setBold(true);
+    m_numbers->setFont(bold);
+    for (int n = 1; n <= m_tableCount; ++n) {
+        auto *item = new QListWidgetItem(QString::number(n), m_numbers);
+        item->setSizeHint(QSize(27, 20));
+        item->setTextAlignment(Qt::AlignCenter);
+    }
+    for (int table = 0; table < tableSlots; ++table) {
+        m_slots[table] = std::make_unique<TableSlot>(this, table, table < m_tableCount);
+        TableSlot &row = *m_slots[table];
+        row.nameField()->installEventFilter(this);
+        connect(row.image(TableSlot::Action::Open), &ActionImage::clicked, this, [this, table] {
+            if (m_dialogs)
+                m_dialogs->openTable(table);
+        });
+        connect(row.image(TableSlot::Action::Edit), &ActionImage::clicked, this, [this, table] {
+            if (m_dialogs)
+                m_dialogs->editTable(table);
+        });
+        connect(row.image(TableSlot::Action::Close), &ActionImage::clicked, this, [this, table] {
+            if (m_dialogs)
+                m_dialogs->closeTable(table);
+        });
+    }
+}
+
+void BoardWindow::buildMenus()
+{
+    const auto text = [this](const char16_t *key) { return m_state.text(key); };
+    const auto later = [](QAction *action) { action->setEnabled(false); };
+
+    m_settingsMenu = new QMenu(this);
+    QMenu *archive = m_settingsMenu->addMenu(text(u"000032"));
+    later(archive->addAction(text(u"000033")));
+    later(archive->addAction(text(u"000034")));
+    m_settingsMenu->addSeparator();
+    later(m_settingsMenu->addAction(text(u"000035")));
+    later(m_settingsMenu->addAction(text(u"000036")));
+    m_settingsMenu->addSeparator();
+    later(m_settingsMenu->addAction(text(u"000037")));
+
+    m_helpMenu = new QMenu(this);
+    later(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")));
+    m_helpMenu->addSeparator();
+    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
+            &QAction::triggered, this, [this] { m_state.platform->openUrl(QUrl(webSite)); });
+    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-news.jpg")), text(u"000040")),
+            &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
+    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-update.jpg")), text(u"000041")),
+            &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
+    m_helpMenu->addSeparator();
+    later(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")));
+}
+
+void BoardWindow::openPage(const char *englishPage, const char *turkishPage)
+{
+    const bool turkish = m_state.loaded
+                         && m_state.settings.line(SettingsLine::Language) == QLatin1String("turkish");
+    m_state.platform->openUrl(QUrl(webSite + QLatin1String(turkish ? turkishPage : englishPage)));
+}
+
+void BoardWindow::popUp(QMenu *menu, int x)
+{
+    const QRect frame = frameGeometry();
+    menu->popup(QPoint(frame.left() + x, frame.top() + 45));
+}
+
+void BoardWindow::restoreOpenTables()
+{
+    for (int table = 0; table < tableSlots; ++table) {
+        if (m_state.tables.isOpen(table)) {
+            showOpenState(table);
+            fillNameAndStart(table);
+        }
+    }
+}
+
+void BoardWindow::fillNameAndStart(int table)
+{
+    const TableRecord record = m_state.tables.record(table);
+    TableSlot::show(slot(table).nameField(), record.name);
+    TableSlot::show(slot(table).startField(), record.isOpen() ? record.start : QString());
+}
+
+bool BoardWindow::reloadTables()
+{
+    try {
+        m_state.tables = TableState::load(m_state.path(tableStateFileName));
+        return true;
+    } catch (const DataFileError &error) {
+        m_state.platform->showError(this, error.message());
+        return false;
+    }
+}
+
+bool BoardWindow::refreshRow(int table)
+{
+    if (!reloadTables())
+        return false;
+    TableSlot &row = slot(table);
+    fillNameAndStart(table);
+    if (m_state.tables.record(table).limit == QLatin1String("0"))
+        TableSlot::show(row.remainingField(), QString());
+    if (row.remainingField()->text() != QLatin1String("00:00"))
+        row.setNameColour(TableSlot::NameColour::Window);
+    return true;
+}
+
+bool BoardWindow::refreshAllRows()
+{
+    if (!reloadTables())
+        return false;
+    for (int table = 0; table < tableSlots; ++table) {
+        if (m_state.tables.isOpen(table)) {
+            showOpenState(table);
+            fillNameAndStart(table);
+        } else {
+            slot(table).clearFields();
+        }
+    }
+    return true;
+}
+
+bool BoardWindow::clearRow(int table)
+{
+    TableSlot &row = slot(table);
+    row.clearFields();
+    row.setNameColour(TableSlot::NameColour::Window);
+    return reloadTables();
+}
+
+QString BoardWindow::copyCost(int table)
+{
+    // Brings the row up to this minute first, so that a table closed before the clock's first
+    // tick after opening is still billed.
+    const QTime now = m_state.platform->now().time();
+    updateRow(table, now.hour() * 60 + now.minute());
+    return slot(table).costField()->text();
+}
+
+void BoardWindow::ringBell()
+{
+    if (m_state.loaded && m_state.settings.soundOn())
+        m_state.platform->playSound(m_state.path(bellFileName));
+}
+
+void BoardWindow::tick()
+{
+    const QDateTime now = m_state.platform->now();
+    m_clockText = now.time().toString(QStringLiteral("HH:mm:ss"));
+    TableSlot::show(m_timeField, m_clockText.left(5));
+    if (now.date() != m_shownDate) {
+        m_shownDate = now.date();
+        TableSlot::show(m_dateField, dateText(m_shownDate));
+        TableSlot::show(m_dayField, m_state.platform->weekdayName(m_shownDate));
+    }
+    const int nowMinutes = now.time().hour() * 60 + now.time().minute();
+    for (int table = 0; table < tableSlots; ++table)
+        updateRow(table, nowMinutes);
+    slot(0).nameField()->deselect();
+}
+
+void BoardWindow::updateRow(int table, int nowMinutes)
+{
+    TableSlot &row = slot(table);
+    const int start = minutesOfClock(row.startField()->text());
+    if (start < 0)
+        return;
+    const RowFigures figures = rowFigures(m_tariff, start, nowMinutes, m_state.tables.limit(table));
+    TableSlot::show(row.passedField(), figures.passed);
+    TableSlot::show(row.costField(), figures.cost);
+    TableSlot::show(row.remainingField(), figures.remaining);
+    if (figures.remaining.isEmpty() || table == m_dragSource)
+        return;
+    if (figures.limitUsedUp) {
+        if (row.nameColour() != TableSlot::NameColour::UsedUp)
+            ringBell();
+        row.setNameColour(TableSlot::NameColour::UsedUp);
+    } else {
+        row.setNameColour(TableSlot::NameColour::Window);
+    }
+}
+
+void BoardWindow::onActivated()
+{
+    m_activeBefore = true;
+    if (m_closing)
+        return;
+    for (const char *name : {settingsFileName, tableStateFileName, dailyLedgerFileName}) {
+        // Without the files read at start-up the board holds nothing to work on either.
+        if (!m_state.loaded || !QFileInfo::exists(m_state.path(name))) {
+            m_closing = true;
+            m_state.platform->notice(this, QStringLiteral(
+                "Program need a file. But this file is corrupted or removed. Try to install "
+                "again or contact with programme producer."));
+            close();
+            return;
+        }
+    }
+    if (m_state.settings.line(SettingsLine::FirstStart) == QLatin1String("0")) {
+        // Set before anything else is shown, so that the first start happens once even if the
+        // program is closed right away. Starts from the file as it is now.
+        try {
+            SettingsFile settings = SettingsFile::load(m_state.path(settingsFileName));
+            settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
+            settings.save(m_state.path(settingsFileName));
+            m_state.settings = settings;
+        } catch (const DataFileError &error) {
+            m_state.platform->showError(this, error.message());
+        }
+    }
+}
+
+bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_background) {
+        if (event->type() == QEvent::MouseMove) {
+            for (auto &row : m_slots)
+                row->returnImagesHome();
+        }
+        return false;
+    }
+    int table = 0;
+    while (table < tableSlots && slot(table).nameField() != watched)
+        ++table;
+    if (table == tableSlots)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton) {
+            m_pressedName = table;
+            m_pressPosition = mouse->globalPosition().toPoint();
+        }
+        return false;
+    case QEvent::MouseMove:
+        if (m_dragSource >= 0)
+            return true;
+        if (m_pressedName == table
+            && (mouse->globalPosition().toPoint() - m_pressPosition).manhattanLength()
+                   >= QApplication::startDragDistance()) {
+            m_pressedName = -1;
+            beginDrag(table);
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        m_pressedName = -1;
+        if (m_dragSource < 0)
+            return false;
+        endDrag(mouse->globalPosition().toPoint());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void BoardWindow::beginDrag(int table)
+{
+    TableSlot &source = slot(table);
+    source.setNameColour(TableSlot::NameColour::Dragged);
+    if (source.startField()->text().isEmpty()) {
+        m_state.platform->notice(this, m_state.text(u"000134"));
+        source.setNameColour(TableSlot::NameColour::Window);
+        return;
+    }
+    m_dragSource = table;
+    QApplication::setOverrideCursor(Qt::DragMoveCursor);
+}
+
+void BoardWindow::endDrag(QPoint globalPosition)
+{
+    const int source = m_dragSource;
+    m_dragSource = -1;
+    QApplication::restoreOverrideCursor();
+    const QWidget *under = childAt(mapFromGlobal(globalPosition));
+    for (int table = 0; table < tableSlots; ++table) {
+        if (under && under == slot(table).nameField()) {
+            moveSession(source, table);
+            break;
+        }
+    }
+    slot(source).setNameColour(TableSlot::NameColour::Window);
+}
+
+void BoardWindow::moveSession(int from, int to)
+{
+    if (from == to)
+        return;
+    const QString table = m_state.text(u"000012");
+    const QString question = QStringLiteral("%1 %2 %3 %1 %4 %5")
+                                 .arg(table, QString::number(from + 1), m_state.text(u"000136"),
+                                      QString::number(to + 1), m_state.text(u"000137"));
+    if (!m_state.platform->ask(this, m_state.text(u"000135"), question, QuestionIcon::Question))
+        return;
+    const bool targetFree = slot(to).startField()->text().isEmpty();
+    m_state.tables.swap(from, to);
+    try {
+        m_state.tables.save(m_state.path(tableStateFileName));
+    } catch (const DataFileError &error) {
+        m_state.tables.swap(from, to);
+        m_state.platform->showError(this, error.message());
+        return;
+    }
+    if (targetFree)
+        showClosedState(from);
+    refreshAllRows();
+    slot(to).setNameColour(TableSlot::NameColour::Window);
+}
+
+} // namespace kirveno

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "tableslot.h"
+#include "tick.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace kirveno {
+
+struct ProgramState;
+class ToolbarIcon;
+
+// The dialogs the row pictures open; each works on the table it is given.
+class SessionDialogs
+{
+public:
+    virtual ~SessionDialogs() = default;
+    virtual void openTable(int table) = 0;
+    virtual void editTable(int table) = 0;
+    virtual void closeTable(int table) = 0;
+};
+
+// The table board: the program's main window, one row per table, kept current by a 500 ms clock.
+class BoardWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BoardWindow(ProgramState &state, QWidget *parent = nullptr);
+    ~BoardWindow() override;
+
+    void setSessionDialogs(SessionDialogs *dialogs) { m_dialogs = dialogs; }
+    int tableCount() const { return m_tableCount; }
+    TableSlot &slot(int table) { return *m_slots[table]; }
+    QMenu *settingsMenu() const { return m_settingsMenu; }
+    QMenu *helpMenu() const { return m_helpMenu; }
+
+    // Slot operations, the only way the dialogs and the move change a row. The ones that
+    // re-read zaman.dat report a file that cannot be read and return false.
+    void showOpenState(int table) { slot(table).showOpenState(); }
+    void showClosedState(int table) { slot(table).showClosedState(); }
+    bool refreshRow(int table);
+    bool refreshAllRows();
+    bool clearRow(int table);
+    // The money the table owes now, as its row shows it, for the closing dialog.
+    QString copyCost(int table);
+    void ringBell();
+
+    // One clock tick: the header fields and every open row's figures.
+    void tick();
+    // Moves the session of table a onto table b (0-based) after asking; swaps when b is open.
+    void moveSession(int from, int to);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildBanner();
+    void buildRows();
+    void buildMenus();
+    void restoreOpenTables();
+    void fillNameAndStart(int table);
+    void updateRow(int table, int nowMinutes);
+    bool reloadTables();
+    void onActivated();
+    void popUp(QMenu *menu, int x);
+    void openPage(const char *englishPage, const char *turkishPage);
+    void beginDrag(int table);
+    void endDrag(QPoint globalPosition);
+
+    ProgramState &m_state;
+    SessionDialogs *m_dialogs = nullptr;
+    Tariff m_tariff;
+    int m_tableCount = 6;
+    std::array<std::unique_ptr<TableSlot>, 30> m_slots;
+    QLabel *m_background = nullptr;
+    QLineEdit *m_timeField = nullptr;
+    QLineEdit *m_dateField = nullptr;
+    QLineEdit *m_dayField = nullptr;
+    QListWidget *m_numbers = nullptr;
+    QMenu *m_settingsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QTimer m_clock;
+    QString m_clockText;
+    bool m_activeBefore = false;
+    QPointer<QWindow> m_lastFocus;
+    QDate m_shownDate;
+    bool m_closing = false;
+    int m_pressedName = -1;
+    QPoint m_pressPosition;
+    int m_dragSource = -1;
+};
+
+} // namespace kirveno

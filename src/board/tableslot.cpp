@@ -1,0 +1,103 @@
+#include "tableslot.h"
+
+#include "boardwidgets.h"
+
+#include <QLineEdit>
+
+namespace kirveno {
+namespace {
+
+constexpr int fieldX[5] = {87, 168, 207, 246, 285};
+constexpr int fieldWidth[5] = {80, 38, 38, 38, 76};
+constexpr int imageX[3] = {1, 20, 39};
+const char *const actionPicture[3] = {":/pictures/action-open.jpg", ":/pictures/action-edit.jpg",
+                                      ":/pictures/action-close.jpg"};
+
+} // namespace
+
+TableSlot::TableSlot(QWidget *board, int table, bool shown)
+    : m_shown(shown)
+{
+    const int top = 56 + 20 * table;
+    for (int i = 0; i < 3; ++i) {
+        static const QPixmap pictures[3] = {QPixmap(QString::fromLatin1(actionPicture[0])),
+                                            QPixmap(QString::fromLatin1(actionPicture[1])),
+                                            QPixmap(QString::fromLatin1(actionPicture[2]))};
+        m_images[i] = new ActionImage(pictures[i], QPoint(imageX[i], top), board);
+        m_images[i]->setVisible(shown && i == 0);
+    }
+    QFont bold = board->font();
+    bold.setBold(true);
+    for (int i = 0; i < 5; ++i) {
+        auto *field = new QLineEdit(board);
+        field->setReadOnly(true);
+        field->setFont(bold);
+        field->setFocusPolicy(i == 0 ? Qt::ClickFocus : Qt::NoFocus);
+        field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
+        field->setTextMargins(0, 0, 0, 0);
+        field->setVisible(shown);
+        m_fields[i] = field;
+    }
+    startField()->setAlignment(Qt::AlignCenter);
+    passedField()->setAlignment(Qt::AlignCenter);
+    remainingField()->setAlignment(Qt::AlignCenter);
+    costField()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TableSlot::showOpenState()
+{
+    m_open = true;
+    m_images[0]->setVisible(false);
+    m_images[1]->setVisible(m_shown);
+    m_images[2]->setVisible(m_shown);
+}
+
+void TableSlot::showClosedState()
+{
+    m_open = false;
+    m_images[0]->setVisible(m_shown);
+    m_images[1]->setVisible(false);
+    m_images[2]->setVisible(false);
+}
+
+void TableSlot::setNameColour(NameColour colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    QPalette palette = nameField()->palette();
+    switch (colour) {
+    case NameColour::Window:
+        palette = QPalette();
+        break;
+    case NameColour::Dragged:
+        palette.setColor(QPalette::Base, QColor(0, 128, 0));
+        palette.setColor(QPalette::Text, Qt::white);
+        break;
+    case NameColour::UsedUp:
+        palette.setColor(QPalette::Base, QColor(255, 0, 0));
+        palette.setColor(QPalette::Text, Qt::white);
+        break;
+    }
+    nameField()->setPalette(palette);
+}
+
+void TableSlot::show(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void TableSlot::clearFields()
+{
+    for (QLineEdit *field : m_fields)
+        show(field, QString());
+}
+
+void TableSlot::returnImagesHome()
+{
+    for (ActionImage *image : m_images)
+        image->returnHome();
+}
+
+} // namespace kirveno

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace kirveno {
+
+class ActionImage;
+
+// One row of the board: three action pictures (open, edit, close) and five read-only fields
+// (name, start, passed, remaining, cost). Every one of the 30 slots exists for the whole run;
+// those beyond the table count are never shown.
+class TableSlot
+{
+public:
+    enum class NameColour { Window, Dragged, UsedUp };
+    enum class Action { Open, Edit, Close };
+
+    TableSlot(QWidget *board, int table, bool shown);
+
+    void showOpenState();
+    void showClosedState();
+    bool isOpenState() const { return m_open; }
+
+    QLineEdit *nameField() const { return m_fields[0]; }
+    QLineEdit *startField() const { return m_fields[1]; }
+    QLineEdit *passedField() const { return m_fields[2]; }
+    QLineEdit *remainingField() const { return m_fields[3]; }
+    QLineEdit *costField() const { return m_fields[4]; }
+    ActionImage *image(Action action) const { return m_images[int(action)]; }
+
+    NameColour nameColour() const { return m_colour; }
+    void setNameColour(NameColour colour);
+    // Sets a field's text only when it differs, so that an unchanged row costs no repaint.
+    static void show(QLineEdit *field, const QString &text);
+    void clearFields();
+    void returnImagesHome();
+
+private:
+    QLineEdit *m_fields[5];
+    ActionImage *m_images[3];
+    bool m_shown;
+    bool m_open = false;
+    NameColour m_colour = NameColour::Window;
+};
+
+} // namespace kirveno

@@ -1,0 +1,125 @@
+#include "qtplatform.h"
+
+#include "singleinstance.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QSysInfo>
+#include <QUrl>
+
+#include <unistd.h>
+
+namespace kirveno {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::notice(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtPlatform::ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon)
+{
+    QMessageBox box(icon == QuestionIcon::Warning ? QMessageBox::Warning : QMessageBox::Question,
+                    title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::showError(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::playSound(const QString &wavPath)
+{
+    if (!QFileInfo::exists(wavPath))
+        return;
+    QSoundEffect *&effect = m_sounds[wavPath];
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        effect->setSource(QUrl::fromLocalFile(wavPath));
+    }
+    if (effect->status() == QSoundEffect::Error)
+        return;
+    effect->play();
+}
+
+void QtPlatform::openUrl(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::restartProgram()
+{
+    // The new process must not meet this one's claim while this one is still closing.
+    m_instance.reset();
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+}
+
+QString QtPlatform::openFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtPlatform::saveFileName(QWidget *parent, const QString &filter,
+                                 const QString &defaultSuffix, const QString &defaultName)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(defaultName);
+    // The program asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::weekdayName(QDate date)
+{
+    return QLocale::system().dayName(date.dayOfWeek(), QLocale::LongFormat);
+}
+
+bool QtPlatform::claimSingleInstance(const QString &title, std::function<void()> raise)
+{
+    m_instance = std::make_unique<SingleInstance>(title);
+    if (m_instance->claim(std::move(raise)))
+        return true;
+    m_instance.reset();
+    return false;
+}
+
+quint64 QtPlatform::totalPhysicalMemory()
+{
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    return pages > 0 && pageSize > 0 ? quint64(pages) * quint64(pageSize) : 0;
+}
+
+QString QtPlatform::operatingSystem()
+{
+    return QSysInfo::prettyProductName() + QStringLiteral("  ") + QSysInfo::kernelType()
+           + QLatin1Char(' ') + QSysInfo::kernelVersion();
+}
+
+} // namespace kirveno

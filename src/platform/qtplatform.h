@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QHash>
+
+#include <memory>
+
+class QSoundEffect;
+
+namespace kirveno {
+
+class SingleInstance;
+
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void notice(QWidget *parent, const QString &text) override;
+    bool ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon) override;
+    void showError(QWidget *parent, const QString &text) override;
+    void playSound(const QString &wavPath) override;
+    void openUrl(const QUrl &url) override;
+    void restartProgram() override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                         const QString &defaultName) override;
+    QDateTime now() override;
+    QString weekdayName(QDate date) override;
+    bool claimSingleInstance(const QString &title, std::function<void()> raise) override;
+    quint64 totalPhysicalMemory() override;
+    QString operatingSystem() override;
+
+private:
+    QHash<QString, QSoundEffect *> m_sounds;
+    std::unique_ptr<SingleInstance> m_instance;
+};
+
+} // namespace kirveno

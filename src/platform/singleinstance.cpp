@@ -1,0 +1,84 @@
+#include "singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+
+namespace kirveno {
+namespace {
+
+QString userName()
+{
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return user.isEmpty() ? QStringLiteral("user") : user;
+}
+
+// The running copy may be between taking the lock and listening: keep trying for a moment.
+void askToRaise(const QString &key)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 3000) {
+        QLocalSocket socket;
+        socket.connectToServer(key);
+        if (socket.waitForConnected(500)) {
+            socket.write("raise\n");
+            socket.waitForBytesWritten(500);
+            socket.disconnectFromServer();
+            return;
+        }
+        QThread::msleep(50);
+    }
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &title)
+    : m_key(QStringLiteral("kirveno-%1-%2")
+                .arg(userName(),
+                     QString::fromLatin1(
+                         QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16))))
+{
+}
+
+SingleInstance::~SingleInstance()
+{
+    release();
+}
+
+bool SingleInstance::claim(std::function<void()> raise)
+{
+    m_lock = std::make_unique<QLockFile>(QDir::temp().filePath(m_key + QStringLiteral(".lock")));
+    m_lock->setStaleLockTime(0); // only a dead owner makes the lock stale
+    if (!m_lock->tryLock(0)) {
+        m_lock.reset();
+        askToRaise(m_key);
+        return false;
+    }
+    QLocalServer::removeServer(m_key); // a socket left behind by a crash
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(m_server, &QLocalServer::newConnection, this, [this, raise] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            raise();
+        }
+    });
+    m_server->listen(m_key);
+    return true;
+}
+
+void SingleInstance::release()
+{
+    if (m_server) {
+        m_server->close();
+        delete m_server;
+        m_server = nullptr;
+    }
+    m_lock.reset();
+}
+
+} // namespace kirveno

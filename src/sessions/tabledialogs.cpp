@@ -1,0 +1,265 @@
+#include "tabledialogs.h"
+
+#include "board/programstate.h"
+#include "platform/platform.h"
+#include "storage/datafileerror.h"
+#include "storage/ledgers.h"
+#include "widgets/arrowfield.h"
+#include "widgets/storedtextfield.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kirveno {
+namespace {
+
+constexpr int nameLength = 15;
+
+ArrowField *hourArrows() { return new ArrowField(0, 23, ArrowField::Ends::Wrap); }
+ArrowField *minuteArrows() { return new ArrowField(0, 59, ArrowField::Ends::Wrap); }
+ArrowField *moneyArrows() { return new ArrowField(0, 99, ArrowField::Ends::Stop); }
+
+void showAmount(const QString &stored, ArrowField *whole, ArrowField *hundredths)
+{
+    const AmountParts parts = partsOfAmount(parseAmount(stored).value_or(0));
+    whole->setValue(parts.whole);
+    hundredths->setValue(parts.hundredths);
+}
+
+QString amountOf(const ArrowField *whole, const ArrowField *hundredths)
+{
+    return amountFromParts(whole->value(), hundredths->value());
+}
+
+QString clockOf(const QString &hour, const QString &minute)
+{
+    return hour + QLatin1Char(':') + minute;
+}
+
+QString clockOf(const ArrowField *hour, const ArrowField *minute)
+{
+    return clockOf(hour->text(), minute->text());
+}
+
+// Writes one table's record into zaman.dat as the file is now; false after a message.
+bool writeRecord(ProgramState &state, QWidget *dialog, int table, const TableRecord &record)
+{
+    try {
+        const QString path = state.path(tableStateFileName);
+        TableState tables = TableState::load(path);
+        tables.setRecord(table, record);
+        tables.save(path);
+        return true;
+    } catch (const DataFileError &error) {
+        state.platform->showError(dialog, error.message());
+        return false;
+    }
+}
+
+} // namespace
+
+OpenTableDialog::OpenTableDialog(ProgramState &state, BoardWindow &board)
+    : SessionDialog(state, board, u"000147")
+    , m_name(new StoredTextField(nameLength, *state.platform))
+    , m_hour(hourArrows())
+    , m_minute(minuteArrows())
+    , m_limitWhole(moneyArrows())
+    , m_limitHundredths(moneyArrows())
+{
+    m_name->setFixedWidth(150);
+    addRow(state.text(u"000013"), m_name);
+    addRow(state.text(u"000014"), pair(m_hour, ":", m_minute));
+    addRow(state.text(u"000015"), pair(m_limitWhole, ",", m_limitHundredths));
+}
+
+void OpenTableDialog::prepare(int table)
+{
+    setTable(table);
+    m_name->setText(QStringLiteral("Kirveno"));
+    const QTime now = m_state.platform->now().time();
+    m_hour->setValue(now.hour());
+    m_minute->setValue(now.minute());
+    m_limitWhole->setValue(0);
+    m_limitHundredths->setValue(0);
+    m_name->setFocus();
+    m_name->selectAll();
+}
+
+void OpenTableDialog::accept()
+{
+    const TableRecord record{m_name->text(), clockOf(m_hour, m_minute),
+                             amountOf(m_limitWhole, m_limitHundredths), QStringLiteral("0")};
+    if (!writeRecord(m_state, this, table(), record))
+        return;
+    QDialog::accept();
+    if (m_board.refreshRow(table()))
+        m_board.showOpenState(table());
+}
+
+EditTableDialog::EditTableDialog(ProgramState &state, BoardWindow &board)
+    : SessionDialog(state, board, u"000148")
+    , m_name(new StoredTextField(nameLength, *state.platform))
+    , m_hour(hourArrows())
+    , m_minute(minuteArrows())
+    , m_limitWhole(moneyArrows())
+    , m_limitHundredths(moneyArrows())
+    , m_additionWhole(moneyArrows())
+    , m_additionHundredths(moneyArrows())
+    , m_closeTable(new QPushButton(state.text(u"000021")))
+{
+    m_name->setFixedWidth(150);
+    addRow(state.text(u"000013"), m_name);
+    addRow(state.text(u"000014"), pair(m_hour, ":", m_minute));
+    addRow(state.text(u"000015"), pair(m_limitWhole, ",", m_limitHundredths));
+    addRow(state.text(u"000016"), pair(m_additionWhole, ",", m_additionHundredths));
+    addButton(m_closeTable);
+    connect(m_closeTable, &QPushButton::clicked, this, [this] { done(CloseRequested); });
+}
+
+bool EditTableDialog::prepare(int table)
+{
+    setTable(table);
+    TableRecord record;
+    try {
+        record = TableState::load(m_state.path(tableStateFileName)).record(table);
+    } catch (const DataFileError &error) {
+        showError(error.message());
+        return false;
+    }
+    m_name->setText(record.name);
+    const int start = std::max(0, minutesOfClock(record.start));
+    m_hour->setValue(start / 60);
+    m_minute->setValue(start % 60);
+    showAmount(record.limit, m_limitWhole, m_limitHundredths);
+    showAmount(record.addition, m_additionWhole, m_additionHundredths);
+    m_name->setFocus();
+    m_name->selectAll();
+    return true;
+}
+
+void EditTableDialog::accept()
+{
+    const TableRecord record{m_name->text(), clockOf(m_hour, m_minute),
+                             amountOf(m_limitWhole, m_limitHundredths),
+                             amountOf(m_additionWhole, m_additionHundredths)};
+    if (!writeRecord(m_state, this, table(), record))
+        return;
+    m_board.refreshRow(table());
+    QDialog::accept();
+}
+
+CloseTableDialog::CloseTableDialog(ProgramState &state, BoardWindow &board)
+    : SessionDialog(state, board, u"000149")
+    , m_name(shownField(150))
+    , m_startHour(shownField(30))
+    , m_startMinute(shownField(30))
+    , m_finishHour(shownField(30))
+    , m_finishMinute(shownField(30))
+    , m_addition(shownField(60))
+    , m_total(shownField(80))
+{
+    for (QLineEdit *field : {m_startHour, m_startMinute, m_finishHour, m_finishMinute})
+        field->setAlignment(Qt::AlignCenter);
+    m_addition->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont big = m_total->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    m_total->setFont(big);
+    addRow(state.text(u"000013"), m_name);
+    addRow(state.text(u"000014"), pair(m_startHour, ":", m_startMinute));
+    addRow(QStringLiteral("Finish"), pair(m_finishHour, ":", m_finishMinute));
+    addRow(state.text(u"000016"), m_addition);
+    addRow(state.text(u"000150"), m_total);
+}
+
+bool CloseTableDialog::prepare(int table)
+{
+    setTable(table);
+    const QString cost = m_board.copyCost(table);
+    TableRecord record;
+    try {
+        record = TableState::load(m_state.path(tableStateFileName)).record(table);
+    } catch (const DataFileError &error) {
+        showError(error.message());
+        return false;
+    }
+    const auto bill = billOf(cost, record.addition);
+    if (!bill) {
+        showError(QStringLiteral("The cost \"%1\" of table %2 is not an amount.")
+                      .arg(cost)
+                      .arg(table + 1));
+        return false;
+    }
+    m_bill = *bill;
+    m_name->setText(record.name);
+    m_startHour->setText(record.start.left(2));
+    m_startMinute->setText(record.start.mid(3, 2));
+    const QTime now = m_state.platform->now().time();
+    m_finishHour->setText(twoDigits(now.hour()));
+    m_finishMinute->setText(twoDigits(now.minute()));
+    m_addition->setText(record.addition);
+    m_total->setText(m_bill.shown);
+    okButton()->setFocus();
+    return true;
+}
+
+void CloseTableDialog::accept()
+{
+    const QString tablePath = m_state.path(tableStateFileName);
+    try {
+        TableState tables = TableState::load(tablePath);
+        if (!tables.isOpen(table())) {
+            // Booking a table that is no longer open would bill a session twice.
+            m_state.platform->notice(this, QStringLiteral("Table %1 is not open any more; "
+                                                          "nothing was booked.")
+                                               .arg(table() + 1));
+            QDialog::reject();
+            m_board.clearRow(table());
+            m_board.showClosedState(table());
+            return;
+        }
+        const ClosedSession session{m_name->text(),
+                                    clockOf(m_startHour->text(), m_startMinute->text()),
+                                    clockOf(m_finishHour->text(), m_finishMinute->text()),
+                                    m_bill.total};
+        bookSession({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
+                    session, m_state.platform->now().date());
+        tables.close(table());
+        tables.save(tablePath);
+    } catch (const DataFileError &error) {
+        showError(error.message());
+        return;
+    }
+    if (m_state.settings.soundOn())
+        m_state.platform->playSound(m_state.path(cashRegisterFileName));
+    QDialog::accept();
+    m_board.clearRow(table());
+    m_board.showClosedState(table());
+}
+
+TableDialogs::TableDialogs(ProgramState &state, BoardWindow &board)
+    : m_open(state, board)
+    , m_edit(state, board)
+    , m_close(state, board)
+{
+}
+
+void TableDialogs::openTable(int table)
+{
+    m_open.prepare(table);
+    m_open.exec();
+}
+
+void TableDialogs::editTable(int table)
+{
+    if (m_edit.prepare(table) && m_edit.exec() == EditTableDialog::CloseRequested)
+        closeTable(table);
+}
+
+void TableDialogs::closeTable(int table)
+{
+    if (m_close.prepare(table))
+        m_close.exec();
+}
+
+} // namespace kirveno

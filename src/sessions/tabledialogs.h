@@ -1,0 +1,124 @@
+#pragma once
+
+#include "bill.h"
+#include "board/boardwindow.h"
+#include "sessiondialog.h"
+#include "storage/tablestate.h"
+
+class QLineEdit;
+
+namespace kirveno {
+
+class ArrowField;
+class StoredTextField;
+
+// Starts a session on a closed table: a name, a start time (now, by default) and an optional
+// pre-paid limit.
+class OpenTableDialog : public SessionDialog
+{
+    Q_OBJECT
+public:
+    OpenTableDialog(ProgramState &state, BoardWindow &board);
+    // Resets every field for the table; the dialog is then shown.
+    void prepare(int table);
+
+    StoredTextField *nameField() const { return m_name; }
+    ArrowField *hourField() const { return m_hour; }
+    ArrowField *minuteField() const { return m_minute; }
+    ArrowField *limitWholeField() const { return m_limitWhole; }
+    ArrowField *limitHundredthsField() const { return m_limitHundredths; }
+
+    void accept() override;
+
+private:
+    StoredTextField *m_name;
+    ArrowField *m_hour;
+    ArrowField *m_minute;
+    ArrowField *m_limitWhole;
+    ArrowField *m_limitHundredths;
+};
+
+// Changes a running session: name, start time, limit and addition; or hands it over to closing.
+class EditTableDialog : public SessionDialog
+{
+    Q_OBJECT
+public:
+    // The result of exec() when the operator chose to close the table instead.
+    static constexpr int CloseRequested = 2;
+
+    EditTableDialog(ProgramState &state, BoardWindow &board);
+    // Loads the table's record from zaman.dat; false (after a message) when it cannot be read.
+    bool prepare(int table);
+
+    StoredTextField *nameField() const { return m_name; }
+    ArrowField *hourField() const { return m_hour; }
+    ArrowField *minuteField() const { return m_minute; }
+    ArrowField *limitWholeField() const { return m_limitWhole; }
+    ArrowField *limitHundredthsField() const { return m_limitHundredths; }
+    ArrowField *additionWholeField() const { return m_additionWhole; }
+    ArrowField *additionHundredthsField() const { return m_additionHundredths; }
+    QPushButton *closeTableButton() const { return m_closeTable; }
+
+    void accept() override;
+
+private:
+    StoredTextField *m_name;
+    ArrowField *m_hour;
+    ArrowField *m_minute;
+    ArrowField *m_limitWhole;
+    ArrowField *m_limitHundredths;
+    ArrowField *m_additionWhole;
+    ArrowField *m_additionHundredths;
+    QPushButton *m_closeTable;
+};
+
+// Bills a session, books it in the daily ledger and frees the table.
+class CloseTableDialog : public SessionDialog
+{
+    Q_OBJECT
+public:
+    CloseTableDialog(ProgramState &state, BoardWindow &board);
+    // Reads the record and computes the bill as of now; false (after a message) when it cannot.
+    bool prepare(int table);
+
+    const Bill &bill() const { return m_bill; }
+    QLineEdit *nameField() const { return m_name; }
+    QLineEdit *totalField() const { return m_total; }
+    QLineEdit *additionField() const { return m_addition; }
+    QLineEdit *finishHourField() const { return m_finishHour; }
+    QLineEdit *finishMinuteField() const { return m_finishMinute; }
+
+    void accept() override;
+
+private:
+    Bill m_bill;
+    QLineEdit *m_name;
+    QLineEdit *m_startHour;
+    QLineEdit *m_startMinute;
+    QLineEdit *m_finishHour;
+    QLineEdit *m_finishMinute;
+    QLineEdit *m_addition;
+    QLineEdit *m_total;
+};
+
+// The board's row pictures lead here.
+class TableDialogs : public SessionDialogs
+{
+public:
+    TableDialogs(ProgramState &state, BoardWindow &board);
+
+    void openTable(int table) override;
+    void editTable(int table) override;
+    void closeTable(int table) override;
+
+    OpenTableDialog &openDialog() { return m_open; }
+    EditTableDialog &editDialog() { return m_edit; }
+    CloseTableDialog &closeDialog() { return m_close; }
+
+private:
+    OpenTableDialog m_open;
+    EditTableDialog m_edit;
+    CloseTableDialog m_close;
+};
+
+} // namespace kirveno

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "money.h"
+
+#include <QDate>
+#include <QStringList>
+
+// gunluk.dat collects the sessions closed on one business day under a first line holding the
+// day's date; aylik.dat keeps one line a finished day with the day's total, under a first line
+// that is not a day. The first closing on another date moves the day's total into the monthly
+// ledger and starts the daily ledger anew.
+namespace kirveno {
+
+struct ClosedSession
+{
+    QString name;
+    QString start;  // HH:MM
+    QString finish; // HH:MM
+    Cents total = 0;
+};
+
+// dd.mm.yyyy
+QString dateText(QDate date);
+
+// The daily record: name padded to 15, start, " ---- ", finish, " ---- ", the total padded to
+// five characters, "-". 43 characters for totals below 100.
+QString dailyRecord(const ClosedSession &session);
+
+// The booked total of a daily record, read from column 38 up to the record's closing "-"; a line
+// too short to reach column 38 books nothing. Throws DataFileError naming the file, the line
+// and the text when the field is not an amount.
+Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file);
+
+// The total of a daily ledger's records (every line after the first).
+Cents dayTotal(const QStringList &daily, const QString &file);
+
+// The monthly line of a finished day: its date line, " ---- ", the total in the padded form.
+QString monthlyLine(const QString &dayLine, Cents total);
+
+struct LedgerPaths
+{
+    QString daily;
+    QString monthly;
+};
+
+// Books one closed session on the given date, rolling the previous day over first when the
+// daily ledger collects another date. Throws DataFileError before anything is written when a
+// ledger cannot be read or holds an amount that is not a number.
+void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today);
+
+} // namespace kirveno

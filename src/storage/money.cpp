@@ -1,0 +1,70 @@
+#include "money.h"
+
+namespace kirveno {
+
+std::optional<Cents> parseAmount(QStringView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    Cents whole = 0;
+    Cents fraction = 0;
+    int wholeDigits = 0;
+    int fractionDigits = 0;
+    bool comma = false;
+    for (QChar c : text) {
+        if (c == QLatin1Char(',') && !comma) {
+            comma = true;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        const int digit = c.unicode() - '0';
+        if (comma) {
+            if (++fractionDigits > 2)
+                return std::nullopt;
+            fraction = fraction * 10 + digit;
+        } else {
+            if (++wholeDigits > 12)
+                return std::nullopt;
+            whole = whole * 10 + digit;
+        }
+    }
+    if (wholeDigits == 0 && fractionDigits == 0)
+        return std::nullopt;
+    if (fractionDigits == 1)
+        fraction *= 10;
+    return whole * 100 + fraction;
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString paddedAmount(Cents cents)
+{
+    return QStringLiteral("%1,%2").arg(cents / 100, 2, 10, QLatin1Char('0')).arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString plainAmount(Cents cents)
+{
+    return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString storedAmount(Cents cents)
+{
+    return cents <= 0 ? QStringLiteral("0") : paddedAmount(cents);
+}
+
+QString amountFromParts(int whole, int hundredths)
+{
+    return storedAmount(Cents(whole) * 100 + hundredths);
+}
+
+AmountParts partsOfAmount(Cents cents)
+{
+    return {int(cents / 100), int(cents % 100)};
+}
+
+} // namespace kirveno

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace kirveno {
+
+class Platform;
+
+// A text field whose text is stored in a data file: it holds at most maxLength characters and
+// refuses, with a message, any character the code page of the data files cannot hold.
+class StoredTextField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    StoredTextField(int maxLength, Platform &platform, QWidget *parent = nullptr);
+
+private:
+    void checkEdit(const QString &text);
+
+    Platform &m_platform;
+    QString m_accepted;
+};
+
+} // namespace kirveno
