@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirveno"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kirveno LT v1.4"));
-    Q_INIT_RESOURCE(pictures);
 
     kirveno::QtPlatform platform;
     kirveno::ProgramState state;

@@ -6,6 +6,9 @@
 // pressed, and toolbar icons that lift by one pixel under the mouse.
 namespace kirveno {
 
+// Makes the program's pictures (":/pictures/...") available.
+void initPictures();
+
 class ActionImage : public QLabel
 {
     Q_OBJECT

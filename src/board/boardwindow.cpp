@@ -7,6 +7,7 @@
 #include "storage/ledgers.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,6 +52,7 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
 {
+    initPictures();
     setWindowTitle(state.boardTitle());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -74,14 +76,16 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     if (state.loaded)
         restoreOpenTables();
 
+    // The board is activated when it is first shown and whenever it takes over from another of
+    // the program's windows (not when the operator comes back from another program): when a
+    // window manager hands the focus back, and in any case when a dialog or message box closes.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
-        // The board is activated when it is first shown and whenever it takes over from
-        // another of the program's windows, not when the operator comes back from another
-        // program.
         if (focus && focus == windowHandle() && (!m_activeBefore || m_lastFocus))
             onActivated();
         m_lastFocus = focus;
     });
+    // Also sees the mouse on the name fields (dragging) and on the background picture.
+    qApp->installEventFilter(this);
     m_clock.setInterval(500);
     connect(&m_clock, &QTimer::timeout, this, &BoardWindow::tick);
     tick();
@@ -96,7 +100,6 @@ void BoardWindow::buildBanner()
     m_background->setPixmap(QPixmap(QStringLiteral(":/pictures/board.jpg")));
     m_background->setGeometry(0, 38, 361, 621);
     m_background->setMouseTracking(true);
-    m_background->installEventFilter(this);
 
     auto *banner = new QLabel(this);
     banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
@@ -152,7 +155,6 @@ void BoardWindow::buildRows()
     for (int table = 0; table < tableSlots; ++table) {
         m_slots[table] = std::make_unique<TableSlot>(this, table, table < m_tableCount);
         TableSlot &row = *m_slots[table];
-        row.nameField()->installEventFilter(this);
         connect(row.image(TableSlot::Action::Open), &ActionImage::clicked, this, [this, table] {
             if (m_dialogs)
                 m_dialogs->openTable(table);
@@ -357,8 +359,19 @@ void BoardWindow::onActivated()
 
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Hide && qobject_cast<QDialog *>(watched) && isVisible()) {
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !QApplication::activeModalWidget())
+                onActivated();
+        });
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress
+        && type != QEvent::MouseButtonRelease)
+        return false;
     if (watched == m_background) {
-        if (event->type() == QEvent::MouseMove) {
+        if (type == QEvent::MouseMove) {
             for (auto &row : m_slots)
                 row->returnImagesHome();
         }
@@ -370,7 +383,7 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
     if (table == tableSlots)
         return false;
     auto *mouse = static_cast<QMouseEvent *>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton) {
             m_pressedName = table;

@@ -26,15 +26,21 @@ TableSlot::TableSlot(QWidget *board, int table, bool shown)
         m_images[i] = new ActionImage(pictures[i], QPoint(imageX[i], top), board);
         m_images[i]->setVisible(shown && i == 0);
     }
+    // Frameless white cells on the background picture, the one-pixel gaps between them drawing
+    // the grid; a frame would leave too little room for "23:59" in 38 pixels.
     QFont bold = board->font();
     bold.setBold(true);
+    bold.setPixelSize(11);
     for (int i = 0; i < 5; ++i) {
         auto *field = new QLineEdit(board);
         field->setReadOnly(true);
         field->setFont(bold);
         field->setFocusPolicy(i == 0 ? Qt::ClickFocus : Qt::NoFocus);
         field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
-        field->setTextMargins(0, 0, 0, 0);
+        field->setFrame(false);
+        // The time fields need every pixel of their 38 for "23:59".
+        const bool timeField = i >= 1 && i <= 3;
+        field->setTextMargins(timeField ? -1 : 2, 0, timeField ? -1 : 2, 0);
         field->setVisible(shown);
         m_fields[i] = field;
     }

@@ -19,6 +19,9 @@ public:
     explicit SingleInstance(const QString &title);
     ~SingleInstance() override;
 
+    // The local socket the running copy for this title listens on.
+    static QString serverName(const QString &title);
+
     // True when this process is now the one; false after asking the running one to come forward.
     bool claim(std::function<void()> raise);
     // Gives the claim up, so that a restarted program can take it while this one is closing.

@@ -3,7 +3,7 @@
 #include "storage/datafileerror.h"
 #include "storage/linefile.h"
 
-inline void initBuiltInTexts()
+static void initBuiltInTexts()
 {
     Q_INIT_RESOURCE(texts);
 }

@@ -56,7 +56,7 @@ QString randomDigits(QRandomGenerator &random, int count)
 
 QRandomGenerator &passwordRandom()
 {
-    static QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    static QRandomGenerator random{quint32(QDateTime::currentMSecsSinceEpoch())};
     return random;
 }
 

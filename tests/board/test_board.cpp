@@ -1,0 +1,369 @@
+#include "board/boardwidgets.h"
+#include "board/boardwindow.h"
+#include "storage/settingsfile.h"
+
+#include "support/boardfixture.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QApplication>
+#include <QTest>
+
+using namespace kirveno;
+using namespace kirveno::testing;
+
+class TestBoard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsAndHeightFollowTheTableCount_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("numberColumnHeight");
+        QTest::newRow("3 shows six") << "3" << 6 << 183 << 124;
+        QTest::newRow("6") << "6" << 6 << 183 << 124;
+        QTest::newRow("7") << "7" << 7 << 199 << 144;
+        QTest::newRow("30") << "30" << 30 << 659 << 604;
+    }
+
+    void rowsAndHeightFollowTheTableCount()
+    {
+        QFETCH(QString, count);
+        QFETCH(int, rows);
+        QFETCH(int, height);
+        QFETCH(int, numberColumnHeight);
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::TableCount, count);
+        BoardWindow &board = f.start();
+        board.show();
+        QCOMPARE(board.size(), QSize(367, height));
+        QCOMPARE(board.tableCount(), rows);
+        auto *numbers = board.findChild<QListWidget *>();
+        QCOMPARE(numbers->count(), rows);
+        QCOMPARE(numbers->item(rows - 1)->text(), QString::number(rows));
+        QCOMPARE(numbers->height(), numberColumnHeight);
+        for (int table = 0; table < tableSlots; ++table) {
+            TableSlot &slot = board.slot(table);
+            QCOMPARE(slot.nameField()->isVisible(), table < rows);
+            QCOMPARE(slot.image(TableSlot::Action::Open)->isVisible(), table < rows);
+            QVERIFY(!slot.image(TableSlot::Action::Edit)->isVisible());
+        }
+    }
+
+    void layoutOfARow()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        TableSlot &row = board.slot(3);
+        QCOMPARE(row.nameField()->geometry(), QRect(87, 116, 80, 19));
+        QCOMPARE(row.startField()->geometry(), QRect(168, 116, 38, 19));
+        QCOMPARE(row.passedField()->geometry(), QRect(207, 116, 38, 19));
+        QCOMPARE(row.remainingField()->geometry(), QRect(246, 116, 38, 19));
+        QCOMPARE(row.costField()->geometry(), QRect(285, 116, 76, 19));
+        QCOMPARE(row.image(TableSlot::Action::Open)->geometry(), QRect(1, 116, 18, 18));
+        QCOMPARE(row.image(TableSlot::Action::Close)->geometry(), QRect(39, 116, 18, 18));
+        QVERIFY(row.nameField()->isReadOnly());
+        QVERIFY(row.costField()->font().bold());
+        QCOMPARE(board.windowTitle(), QStringLiteral("Kirveno LT v1.4     My Cafe"));
+        QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
+        const QStringList headers = {"Table Name", "S.T.", "P.T.", "R.T", "Table Cost"};
+        for (const QString &header : headers) {
+            bool found = false;
+            for (QLabel *label : board.findChildren<QLabel *>())
+                found = found || (label->text() == header && label->font().bold());
+            QVERIFY2(found, qPrintable(header));
+        }
+    }
+
+    void openTablesAreRestored()
+    {
+        BoardFixture f;
+        f.folder.openTable(1, QStringLiteral("Ayşe"), QStringLiteral("09:05"));
+        // Beyond the ten tables shown: still loaded, kept and counted.
+        f.folder.openTable(25, QStringLiteral("Hidden"), QStringLiteral("08:00"), QStringLiteral("02,00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 09:35"));
+        BoardWindow &board = f.start();
+        QCOMPARE(f.row(1), (QStringList{"Ayşe", "09:05", "00:30", "", "1,00"}));
+        QVERIFY(board.slot(1).isOpenState());
+        QCOMPARE(f.row(0), (QStringList{"", "", "", "", ""}));
+        QVERIFY(!board.slot(0).isOpenState());
+        QCOMPARE(f.row(25), (QStringList{"Hidden", "08:00", "01:35", "00:00", "3,20"}));
+        QVERIFY(!board.slot(25).nameField()->isVisible());
+        // Hidden rows ring too: their limit ran out 35 minutes ago.
+        QCOMPARE(f.platform.sounds.size(), 1);
+        // Refreshing everything keeps the hidden record.
+        QVERIFY(board.refreshAllRows());
+        QCOMPARE(f.field(25, 0), QStringLiteral("Hidden"));
+        QCOMPARE(f.folder.lines(QStringLiteral("zaman.dat"))[100], QStringLiteral("Hidden"));
+    }
+
+    void minimumChargeLosesOneLeadingZero_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("00,50") << "00,50" << "0,50";
+        QTest::newRow("01,50") << "01,50" << "1,50";
+        QTest::newRow("10,00") << "10,00" << "10,00";
+    }
+
+    void minimumChargeLosesOneLeadingZero()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::MinimumCharge, stored);
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 10:00"));
+        f.start();
+        QCOMPARE(f.field(0, 4), shown);
+    }
+
+    void headerShowsDateDayAndTime()
+    {
+        BoardFixture f;
+        f.platform.clock = QDateTime(QDate(2026, 12, 7), QTime(21, 7, 42));
+        BoardWindow &board = f.start();
+        QStringList header;
+        for (QLineEdit *field : board.findChildren<QLineEdit *>()) {
+            if (field->y() < 41)
+                header << field->text();
+        }
+        QCOMPARE(header, (QStringList{"07.12.2026", "Monday", "21:07"}));
+    }
+
+    // The bell rings once when the limit runs out, only with the sound switch at "1".
+    void bellRingsOncePerExhaustion_data()
+    {
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<int>("rings");
+        QTest::newRow("sound on") << "1" << 1;
+        QTest::newRow("sound off") << "0" << 0;
+    }
+
+    void bellRingsOncePerExhaustion()
+    {
+        QFETCH(QString, sound);
+        QFETCH(int, rings);
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::HourlyPrice, QStringLiteral("01,50"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Sound, sound);
+        f.folder.openTable(4, QStringLiteral("Kirveno"), QStringLiteral("10:00"), QStringLiteral("02,00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 10:20"));
+        BoardWindow &board = f.start();
+        QCOMPARE(f.field(4, 3), QStringLiteral("01:00"));
+        QCOMPARE(board.slot(4).nameColour(), TableSlot::NameColour::Window);
+        f.setClock(QStringLiteral("07.12.2026 11:19"));
+        QVERIFY(f.platform.sounds.isEmpty());
+        f.setClock(QStringLiteral("07.12.2026 11:20"));
+        QCOMPARE(f.field(4, 3), QStringLiteral("00:00"));
+        QCOMPARE(board.slot(4).nameColour(), TableSlot::NameColour::UsedUp);
+        board.tick();
+        f.setClock(QStringLiteral("07.12.2026 11:21"));
+        QCOMPARE(board.slot(4).nameColour(), TableSlot::NameColour::UsedUp);
+        QCOMPARE(f.platform.sounds.size(), rings);
+        if (rings)
+            QCOMPARE(f.platform.sounds.first(), f.folder.file(QStringLiteral("zil01.wav")));
+    }
+
+    void tickReadsAndWritesNoFile()
+    {
+        BoardFixture f;
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"), QStringLiteral("01,00"));
+        BoardWindow &board = f.start();
+        QFile::remove(f.folder.file(QStringLiteral("zaman.dat")));
+        f.setClock(QStringLiteral("07.12.2026 10:30"));
+        QCOMPARE(f.field(0, 2), QStringLiteral("00:30"));
+        QCOMPARE(f.field(0, 3), QStringLiteral("00:00"));
+        QVERIFY(!QFile::exists(f.folder.file(QStringLiteral("zaman.dat"))));
+        board.tick();
+        QVERIFY(f.platform.errors.isEmpty());
+    }
+
+    void slotOperations()
+    {
+        BoardFixture f;
+        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("00,10"));
+        f.platform.setClock(QStringLiteral("07.12.2026 11:00"));
+        BoardWindow &board = f.start();
+        QCOMPARE(board.slot(2).nameColour(), TableSlot::NameColour::UsedUp);
+
+        // The limit raised in the file: refresh one row takes the record back, the next tick
+        // counts down again and the name returns to the window colour.
+        f.folder.openTable(2, QStringLiteral("Veli"), QStringLiteral("10:30"), QStringLiteral("0"));
+        QVERIFY(board.refreshRow(2));
+        QCOMPARE(f.field(2, 0), QStringLiteral("Veli"));
+        QCOMPARE(f.field(2, 1), QStringLiteral("10:30"));
+        QCOMPARE(f.field(2, 3), QString());
+        QCOMPARE(board.slot(2).nameColour(), TableSlot::NameColour::Window);
+        QCOMPARE(board.copyCost(2), QStringLiteral("1,00"));
+
+        f.folder.openTable(2, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        QVERIFY(board.clearRow(2));
+        board.showClosedState(2);
+        QCOMPARE(f.row(2), (QStringList{"", "", "", "", ""}));
+        QVERIFY(board.slot(2).image(TableSlot::Action::Open)->isVisibleTo(&board));
+        QVERIFY(!board.slot(2).image(TableSlot::Action::Close)->isVisibleTo(&board));
+        f.setClock(QStringLiteral("07.12.2026 12:00"));
+        QCOMPARE(f.row(2), (QStringList{"", "", "", "", ""}));
+
+        // A row operation that meets an unreadable file says so and changes nothing.
+        QFile::remove(f.folder.file(QStringLiteral("zaman.dat")));
+        QVERIFY(!board.refreshRow(2));
+        QCOMPARE(f.platform.errors.size(), 1);
+        QVERIFY(f.platform.errors.first().contains(QStringLiteral("zaman.dat")));
+    }
+
+    void oldLanguageFileGivesEnglish()
+    {
+        BoardFixture f;
+        QStringList turkish = f.folder.lines(QStringLiteral("language/turkish.ini"));
+        turkish.replaceInStrings(QStringLiteral("Program_Version=1.4"), QStringLiteral("Program_Version=1.3"));
+        f.folder.write(QStringLiteral("language/turkish.ini"), turkish);
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, QStringLiteral("turkish"));
+        f.start();
+        QCOMPARE(f.state.languageName, QStringLiteral("English"));
+        QCOMPARE(f.state.text(u"000001"), QStringLiteral("Table Name"));
+    }
+
+    void turkishFileIsUsed()
+    {
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, QStringLiteral("turkish"));
+        BoardWindow &board = f.start();
+        QCOMPARE(f.state.languageName, QStringLiteral("Turkish"));
+        bool found = false;
+        for (QLabel *label : board.findChildren<QLabel *>())
+            found = found || label->text() == f.state.text(u"000001");
+        QVERIFY(found);
+        QVERIFY(f.state.text(u"000001") != QStringLiteral("Table Name"));
+    }
+
+    void firstStartSetsItsFlagOnce()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        board.show();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        QCOMPARE(f.folder.lines(QStringLiteral("ayar.dat"))[SettingsLine::FirstStart], QStringLiteral("1"));
+        QCOMPARE(f.state.settings.line(SettingsLine::FirstStart), QStringLiteral("1"));
+        QVERIFY(f.platform.notices.isEmpty());
+        QVERIFY(board.isVisible());
+    }
+
+    void missingDailyLedgerEndsTheProgram()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        board.show();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        QVERIFY(f.platform.notices.isEmpty());
+
+        QFile::remove(f.folder.file(QStringLiteral("gunluk.dat")));
+        QDialog dialog(&board);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.close();
+        QTRY_VERIFY(!board.isVisible());
+        QCOMPARE(f.platform.notices,
+                 QStringList{"Program need a file. But this file is corrupted or removed. Try to "
+                             "install again or contact with programme producer."});
+    }
+
+    void missingSettingsAtStartEndTheProgram()
+    {
+        BoardFixture f;
+        QFile::remove(f.folder.file(QStringLiteral("ayar.dat")));
+        BoardWindow &board = f.start();
+        QCOMPARE(board.tableCount(), 6);
+        QCOMPARE(board.windowTitle(), QStringLiteral("Kirveno LT v1.4"));
+        board.show();
+        QTRY_VERIFY(!board.isVisible());
+        QCOMPARE(f.platform.notices.size(), 1);
+    }
+
+    void actionImagesSinkWhilePressed()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        board.show();
+        ActionImage *open = board.slot(3).image(TableSlot::Action::Open);
+        const QPoint home = open->pos();
+        QTest::mousePress(open, Qt::LeftButton, {}, QPoint(9, 9));
+        QCOMPARE(open->pos(), home + QPoint(1, 1));
+        // Released elsewhere: it stays sunk until the mouse passes over the background.
+        QTest::mouseRelease(open, Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(open->pos(), home + QPoint(1, 1));
+        QLabel *background = nullptr;
+        for (QLabel *label : board.findChildren<QLabel *>()) {
+            if (label->geometry() == QRect(0, 38, 361, 621))
+                background = label;
+        }
+        QVERIFY(background);
+        QMouseEvent move(QEvent::MouseMove, QPointF(200, 300), background->mapToGlobal(QPointF(200, 300)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(background, &move);
+        QCOMPARE(open->pos(), home);
+    }
+
+    void menusAndPages()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        const QList<QAction *> settings = board.settingsMenu()->actions();
+        QCOMPARE(settings.size(), 6);
+        QCOMPARE(settings[0]->text(), QStringLiteral("Archive"));
+        QCOMPARE(settings[0]->menu()->actions()[0]->text(), QStringLiteral("Backup"));
+        QCOMPARE(settings[0]->menu()->actions()[1]->text(), QStringLiteral("Restore"));
+        QVERIFY(settings[1]->isSeparator());
+        QCOMPARE(settings[2]->text(), QStringLiteral("Language Settings"));
+        QCOMPARE(settings[3]->text(), QStringLiteral("Password Settings"));
+        QCOMPARE(settings[5]->text(), QStringLiteral("Options"));
+
+        const QList<QAction *> help = board.helpMenu()->actions();
+        QCOMPARE(help.size(), 7);
+        QCOMPARE(help[0]->text(), QStringLiteral("Help"));
+        QCOMPARE(help[3]->text(), QStringLiteral("News"));
+        QCOMPARE(help[4]->text(), QStringLiteral("Update"));
+        QCOMPARE(help[6]->text(), QStringLiteral("About"));
+        help[2]->trigger();
+        help[3]->trigger();
+        help[4]->trigger();
+        for (const QString &url : f.platform.urls)
+            QVERIFY2(url.startsWith(QStringLiteral("https://www.kirveno.example/")), qPrintable(url));
+        QCOMPARE(f.platform.urls.size(), 3);
+        QVERIFY(f.platform.urls[1].contains(QStringLiteral("/en/")));
+    }
+
+    void turkishPagesOnlyForExactlyTurkish_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("variant");
+        QTest::newRow("turkish") << "turkish" << "/tr/";
+        QTest::newRow("capital T") << "Turkish" << "/en/";
+        QTest::newRow("english") << "english" << "/en/";
+    }
+
+    void turkishPagesOnlyForExactlyTurkish()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, variant);
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, language);
+        BoardWindow &board = f.start();
+        board.helpMenu()->actions()[3]->trigger();
+        board.helpMenu()->actions()[4]->trigger();
+        QCOMPARE(f.platform.urls.size(), 2);
+        QVERIFY(f.platform.urls[0].contains(variant));
+        QVERIFY(f.platform.urls[1].contains(variant));
+    }
+};
+
+QTEST_MAIN(TestBoard)
+#include "test_board.moc"

@@ -1,0 +1,145 @@
+#include "storage/settingsfile.h"
+
+#include "support/boardfixture.h"
+#include "support/mouse.h"
+
+#include <QTest>
+
+using namespace kirveno;
+using namespace kirveno::testing;
+
+namespace {
+
+const QString zaman = QStringLiteral("zaman.dat");
+
+struct MoveFixture : BoardFixture
+{
+    MoveFixture()
+    {
+        folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        platform.setClock(QStringLiteral("07.12.2026 10:30"));
+    }
+
+    BoardWindow &startShown()
+    {
+        start();
+        board->show();
+        return *board;
+    }
+
+    void drag(int from, int onto)
+    {
+        dragOnto(board->slot(from).nameField(), board->slot(onto).nameField());
+    }
+};
+
+} // namespace
+
+class TestMove : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void moveToAFreeTable()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("02,00"),
+                           QStringLiteral("00,50"));
+        BoardWindow &board = f.startShown();
+        const QStringList before = f.folder.lines(zaman);
+        f.platform.answers = {true};
+        f.drag(1, 4);
+        QCOMPARE(f.platform.questions,
+                 QStringList{"Quesiton | Table 2 and Table 5 will change. Accept?"});
+        const QStringList after = f.folder.lines(zaman);
+        QCOMPARE(after.mid(16, 4), before.mid(4, 4));
+        QCOMPARE(after.mid(4, 4), before.mid(16, 4));
+        for (int i = 0; i < 120; ++i) {
+            if ((i < 4 || i > 7) && (i < 16 || i > 19))
+                QCOMPARE(after[i], before[i]);
+        }
+        QCOMPARE(f.row(4).mid(0, 2), (QStringList{"Ali", "10:00"}));
+        QVERIFY(board.slot(4).isOpenState());
+        QCOMPARE(f.row(1), (QStringList{"", "", "", "", ""}));
+        QVERIFY(!board.slot(1).isOpenState());
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Window);
+        // The moved session counts on from its own start.
+        board.tick();
+        QCOMPARE(f.row(4).mid(2), (QStringList{"00:30", "00:30", "1,00"}));
+    }
+
+    void twoOpenTablesChangePlaces()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"));
+        f.folder.openTable(4, QStringLiteral("Veli"), QStringLiteral("23:10"));
+        BoardWindow &board = f.startShown();
+        f.platform.answers = {true};
+        f.drag(1, 4);
+        QCOMPARE(f.row(1).mid(0, 2), (QStringList{"Veli", "23:10"}));
+        QCOMPARE(f.row(4).mid(0, 2), (QStringList{"Ali", "10:00"}));
+        QVERIFY(board.slot(1).isOpenState());
+        QVERIFY(board.slot(4).isOpenState());
+        board.tick();
+        QCOMPARE(f.field(1, 2), QStringLiteral("11:20")); // past midnight, from its own start
+    }
+
+    void noAndDropOnItselfChangeNothing()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"));
+        BoardWindow &board = f.startShown();
+        const QByteArray before = f.folder.bytes(zaman);
+        f.platform.answers = {false};
+        f.drag(1, 4);
+        QCOMPARE(f.platform.questions.size(), 1);
+        f.drag(1, 1);
+        QCOMPARE(f.platform.questions.size(), 1);
+        QCOMPARE(f.folder.bytes(zaman), before);
+        QCOMPARE(f.field(1, 0), QStringLiteral("Ali"));
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Window);
+    }
+
+    void draggingShowsGreenAndAClosedTableCannotMove()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"));
+        BoardWindow &board = f.startShown();
+        QLineEdit *name = board.slot(1).nameField();
+        sendMouse(name, QEvent::MouseButtonPress, QPoint(5, 5));
+        sendMouse(name, QEvent::MouseMove, QPoint(25, 15));
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Dragged);
+        board.tick(); // the clock leaves the drag colour alone
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Dragged);
+        sendMouse(name, QEvent::MouseButtonRelease, QPoint(25, 15));
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Window);
+        QVERIFY(f.platform.questions.isEmpty());
+
+        const QByteArray before = f.folder.bytes(zaman);
+        f.drag(3, 1);
+        QCOMPARE(f.platform.notices, QStringList{"Cant move empty tables."});
+        QVERIFY(f.platform.questions.isEmpty());
+        QCOMPARE(board.slot(3).nameColour(), TableSlot::NameColour::Window);
+        QCOMPARE(f.folder.bytes(zaman), before);
+    }
+
+    void aUsedUpSessionRingsAgainAfterAMove()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("09:00"), QStringLiteral("01,00"));
+        BoardWindow &board = f.startShown();
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::UsedUp);
+        QCOMPARE(f.platform.sounds.size(), 1);
+        f.platform.answers = {true};
+        f.drag(1, 7);
+        QCOMPARE(board.slot(7).nameColour(), TableSlot::NameColour::Window);
+        board.tick();
+        QCOMPARE(board.slot(7).nameColour(), TableSlot::NameColour::UsedUp);
+        QCOMPARE(f.platform.sounds.size(), 2);
+        board.tick();
+        QCOMPARE(f.platform.sounds.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestMove)
+#include "test_move.moc"

@@ -1,0 +1,393 @@
+#include "sessions/tabledialogs.h"
+#include "storage/datafileerror.h"
+#include "storage/settingsfile.h"
+#include "widgets/arrowfield.h"
+#include "widgets/storedtextfield.h"
+
+#include "support/boardfixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace kirveno;
+using namespace kirveno::testing;
+
+namespace {
+
+const QString zaman = QStringLiteral("zaman.dat");
+const QString gunluk = QStringLiteral("gunluk.dat");
+
+struct DialogFixture : BoardFixture
+{
+    std::unique_ptr<TableDialogs> dialogs;
+
+    void startDialogs()
+    {
+        start();
+        dialogs = std::make_unique<TableDialogs>(state, *board);
+        board->setSessionDialogs(dialogs.get());
+    }
+
+    QStringList record(int table) const { return folder.lines(zaman).mid(4 * table, 4); }
+};
+
+void click(QToolButton *arrow, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(arrow, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void steppingRules()
+    {
+        ArrowField hour(0, 23, ArrowField::Ends::Wrap);
+        hour.setValue(23);
+        click(hour.upArrow());
+        QCOMPARE(hour.text(), QStringLiteral("00"));
+        click(hour.downArrow());
+        QCOMPARE(hour.text(), QStringLiteral("23"));
+
+        ArrowField minute(0, 59, ArrowField::Ends::Wrap);
+        minute.setValue(59);
+        click(minute.upArrow());
+        QCOMPARE(minute.text(), QStringLiteral("00"));
+        click(minute.downArrow());
+        QCOMPARE(minute.text(), QStringLiteral("59"));
+        minute.setValue(6);
+        click(minute.upArrow());
+        QCOMPARE(minute.text(), QStringLiteral("07"));
+
+        ArrowField money(0, 99, ArrowField::Ends::Stop);
+        click(money.downArrow());
+        QCOMPARE(money.text(), QStringLiteral("00"));
+        money.setValue(98);
+        click(money.upArrow(), 3);
+        QCOMPARE(money.text(), QStringLiteral("99"));
+
+        // The arrow keys step the field the focus is in.
+        QTest::keyClick(money.field(), Qt::Key_Down);
+        QCOMPARE(money.value(), 98);
+        QTest::keyClick(money.field(), Qt::Key_5);
+        QCOMPARE(money.text(), QStringLiteral("98"));
+    }
+
+    void openingDefaultsOnEveryShowing()
+    {
+        DialogFixture f;
+        f.platform.setClock(QStringLiteral("07.12.2026 23:59"));
+        f.startDialogs();
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(2);
+        open.show();
+        QCOMPARE(open.nameField()->text(), QStringLiteral("Kirveno"));
+        QCOMPARE(open.nameField()->selectedText(), QStringLiteral("Kirveno"));
+        QCOMPARE(open.hourField()->text(), QStringLiteral("23"));
+        QCOMPARE(open.minuteField()->text(), QStringLiteral("59"));
+        click(open.hourField()->upArrow());
+        click(open.minuteField()->upArrow());
+        QCOMPARE(open.hourField()->text(), QStringLiteral("00"));
+        QCOMPARE(open.minuteField()->text(), QStringLiteral("00"));
+        click(open.limitWholeField()->upArrow(), 5);
+        click(open.limitHundredthsField()->upArrow(), 50);
+        open.reject();
+
+        open.prepare(2);
+        QCOMPARE(open.limitWholeField()->text(), QStringLiteral("00"));
+        QCOMPARE(open.limitHundredthsField()->text(), QStringLiteral("00"));
+        click(open.limitWholeField()->upArrow());
+        QCOMPARE(open.limitWholeField()->text(), QStringLiteral("01"));
+        QCOMPARE(open.hourField()->text(), QStringLiteral("23"));
+    }
+
+    void openingStoresTheAmountRule_data()
+    {
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<int>("hundredths");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("00,00 is no limit") << 0 << 0 << "0";
+        QTest::newRow("00,05") << 0 << 5 << "00,05";
+        QTest::newRow("12,00") << 12 << 0 << "12,00";
+    }
+
+    void openingStoresTheAmountRule()
+    {
+        QFETCH(int, whole);
+        QFETCH(int, hundredths);
+        QFETCH(QString, stored);
+        DialogFixture f;
+        f.platform.setClock(QStringLiteral("07.12.2026 21:07"));
+        f.startDialogs();
+        const QStringList before = f.folder.lines(zaman);
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(2);
+        open.show();
+        click(open.limitWholeField()->upArrow(), whole);
+        click(open.limitHundredthsField()->upArrow(), hundredths);
+        QTest::keyClick(open.nameField(), Qt::Key_Return);
+        QVERIFY(!open.isVisible());
+        QCOMPARE(f.record(2), (QStringList{"Kirveno", "21:07", stored, "0"}));
+        QStringList after = f.folder.lines(zaman);
+        QCOMPARE(after.size(), 120);
+        for (int i = 0; i < 120; ++i) {
+            if (i < 8 || i > 11)
+                QCOMPARE(after[i], before[i]);
+        }
+        QVERIFY(f.board->slot(2).isOpenState());
+        QCOMPARE(f.field(2, 0), QStringLiteral("Kirveno"));
+        QCOMPARE(f.field(2, 1), QStringLiteral("21:07"));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("confirms");
+        QTest::newRow("Enter in the name") << "name" << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter in the name") << "name" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Esc in the name") << "name" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Enter in a stepped field") << "hour" << int(Qt::Key_Return) << true;
+        QTest::newRow("Esc in a stepped field") << "hour" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Enter on OK") << "ok" << int(Qt::Key_Return) << true;
+        QTest::newRow("Esc on OK") << "ok" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Enter on Cancel") << "cancel" << int(Qt::Key_Return) << false;
+        QTest::newRow("Esc on Cancel") << "cancel" << int(Qt::Key_Escape) << false;
+    }
+
+    void keys()
+    {
+        QFETCH(QString, where);
+        QFETCH(int, key);
+        QFETCH(bool, confirms);
+        DialogFixture f;
+        f.startDialogs();
+        const QByteArray before = f.folder.bytes(zaman);
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(0);
+        open.show();
+        QVERIFY(QTest::qWaitForWindowActive(&open));
+        const QHash<QString, QWidget *> targets = {{"name", open.nameField()},
+                                                   {"hour", open.hourField()->field()},
+                                                   {"ok", open.okButton()},
+                                                   {"cancel", open.cancelButton()}};
+        QWidget *target = targets.value(where);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QVERIFY(!open.isVisible());
+        QCOMPARE(open.result(), confirms ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(f.folder.bytes(zaman) != before, confirms);
+    }
+
+    void emptyNameOpensTheTable()
+    {
+        DialogFixture f;
+        f.startDialogs();
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(5);
+        open.show();
+        open.nameField()->clear();
+        open.accept();
+        QCOMPARE(f.record(5)[0], QString());
+        QVERIFY(f.board->slot(5).isOpenState());
+    }
+
+    void namesAreLimitedToWhatTheFilesHold()
+    {
+        DialogFixture f;
+        f.startDialogs();
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(0);
+        open.nameField()->clear();
+        open.nameField()->insert(QStringLiteral("Çağlar"));
+        open.nameField()->insert(QStringLiteral(" ☕"));
+        QCOMPARE(open.nameField()->text(), QStringLiteral("Çağlar"));
+        open.nameField()->insert(QStringLiteral(" and friends"));
+        QCOMPARE(open.nameField()->text(), QStringLiteral("Çağlar and frie"));
+        QCOMPARE(f.platform.notices.size(), 1);
+        QVERIFY(f.platform.notices.first().contains(QStringLiteral("☕")));
+    }
+
+    void openingReportsAnUnwritableFileAndStaysOpen()
+    {
+        DialogFixture f;
+        f.startDialogs();
+        OpenTableDialog &open = f.dialogs->openDialog();
+        open.prepare(0);
+        open.show();
+        QFile::remove(f.folder.file(zaman));
+        open.accept();
+        QVERIFY(open.isVisible());
+        QCOMPARE(f.platform.errors.size(), 1);
+        QVERIFY(f.platform.errors.first().contains(f.folder.file(zaman)));
+        QVERIFY(!f.board->slot(0).isOpenState());
+        QVERIFY(!QFile::exists(f.folder.file(zaman)));
+    }
+
+    void editingLoadsAndRewritesTheRecord()
+    {
+        DialogFixture f;
+        f.folder.openTable(3, QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("05,50"));
+        f.startDialogs();
+        EditTableDialog &edit = f.dialogs->editDialog();
+        QVERIFY(edit.prepare(3));
+        edit.show();
+        QCOMPARE(edit.nameField()->selectedText(), QStringLiteral("Kirveno"));
+        const QStringList shown = {edit.hourField()->text(), edit.minuteField()->text(),
+                                   edit.limitWholeField()->text(), edit.limitHundredthsField()->text(),
+                                   edit.additionWholeField()->text(),
+                                   edit.additionHundredthsField()->text()};
+        QCOMPARE(shown, (QStringList{"21", "07", "05", "50", "00", "00"}));
+        const QByteArray before = f.folder.bytes(zaman);
+        QTest::keyClick(edit.nameField(), Qt::Key_Return);
+        QCOMPARE(f.folder.bytes(zaman), before);
+
+        QVERIFY(edit.prepare(3));
+        click(edit.additionHundredthsField()->upArrow(), 50);
+        click(edit.hourField()->upArrow(), 3); // 21 -> 00
+        edit.accept();
+        QCOMPARE(f.record(3), (QStringList{"Kirveno", "00:07", "05,50", "00,50"}));
+        QCOMPARE(f.field(3, 1), QStringLiteral("00:07"));
+        QVERIFY(f.board->slot(3).isOpenState());
+    }
+
+    void removingTheLimitEmptiesTheRemainingTime()
+    {
+        DialogFixture f;
+        f.folder.openTable(1, QStringLiteral("A"), QStringLiteral("10:00"), QStringLiteral("00,01"));
+        f.platform.setClock(QStringLiteral("07.12.2026 10:05"));
+        f.startDialogs();
+        QCOMPARE(f.field(1, 3), QStringLiteral("00:00"));
+        EditTableDialog &edit = f.dialogs->editDialog();
+        QVERIFY(edit.prepare(1));
+        click(edit.limitHundredthsField()->downArrow());
+        edit.accept();
+        QCOMPARE(f.record(1)[2], QStringLiteral("0"));
+        QCOMPARE(f.field(1, 3), QString());
+        QCOMPARE(f.board->slot(1).nameColour(), TableSlot::NameColour::Window);
+    }
+
+    void closeTheTableHandsOverWithoutWriting()
+    {
+        DialogFixture f;
+        f.folder.openTable(3, QStringLiteral("Stored"), QStringLiteral("21:07"));
+        f.platform.setClock(QStringLiteral("07.12.2026 23:15"));
+        f.startDialogs();
+        const QByteArray before = f.folder.bytes(zaman);
+        QTimer::singleShot(0, [&] {
+            EditTableDialog &edit = f.dialogs->editDialog();
+            edit.nameField()->setText(QStringLiteral("Changed"));
+            edit.closeTableButton()->setFocus();
+            QTest::keyClick(edit.closeTableButton(), Qt::Key_Return);
+            QTimer::singleShot(0, [&] {
+                CloseTableDialog &close = f.dialogs->closeDialog();
+                QVERIFY(close.isVisible());
+                QCOMPARE(close.nameField()->text(), QStringLiteral("Stored"));
+                close.reject();
+            });
+        });
+        f.dialogs->editTable(3);
+        QCOMPARE(f.folder.bytes(zaman), before);
+    }
+
+    void closingBillsBooksAndFrees()
+    {
+        DialogFixture f;
+        f.folder.write(gunluk, {"07.12.2026"});
+        f.folder.openTable(6, QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("0"),
+                           QStringLiteral("00,50"));
+        f.platform.setClock(QStringLiteral("07.12.2026 23:15"));
+        f.startDialogs();
+        const QStringList before = f.folder.lines(zaman);
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(6));
+        close.show();
+        // 128 minutes at 02,00 an hour owe 4,30; with the addition 4,80.
+        QCOMPARE(close.totalField()->text(), QStringLiteral("4,80"));
+        QCOMPARE(close.additionField()->text(), QStringLiteral("00,50"));
+        QCOMPARE(close.finishHourField()->text(), QStringLiteral("23"));
+        QCOMPARE(close.finishMinuteField()->text(), QStringLiteral("15"));
+        QVERIFY(QTest::qWaitForWindowActive(&close));
+        QVERIFY(close.okButton()->hasFocus());
+        // The bill is that of the moment the dialog came up.
+        f.setClock(QStringLiteral("07.12.2026 23:45"));
+        QTest::keyClick(close.okButton(), Qt::Key_Return);
+        QVERIFY(!close.isVisible());
+        QCOMPARE(f.folder.lines(gunluk),
+                 (QStringList{"07.12.2026", "Kirveno        21:07 ---- 23:15 ---- 04,80-"}));
+        const QStringList after = f.folder.lines(zaman);
+        for (int i = 0; i < 120; ++i)
+            QCOMPARE(after[i], i >= 24 && i < 28 ? QStringLiteral("0") : before[i]);
+        QCOMPARE(f.platform.sounds, QStringList{f.folder.file(QStringLiteral("yazarkasa01.wav"))});
+        QCOMPARE(f.row(6), (QStringList{"", "", "", "", ""}));
+        QVERIFY(!f.board->slot(6).isOpenState());
+    }
+
+    void closingWithSoundOffAndCancelling()
+    {
+        DialogFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Sound, QStringLiteral("0"));
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
+        f.startDialogs();
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        const QByteArray zamanBefore = f.folder.bytes(zaman);
+        const QByteArray gunlukBefore = f.folder.bytes(gunluk);
+        QVERIFY(close.prepare(0));
+        close.show();
+        QTest::keyClick(close.okButton(), Qt::Key_Escape);
+        QCOMPARE(f.folder.bytes(zaman), zamanBefore);
+        QCOMPARE(f.folder.bytes(gunluk), gunlukBefore);
+        QVERIFY(f.board->slot(0).isOpenState());
+
+        QVERIFY(close.prepare(0));
+        close.accept();
+        QVERIFY(f.platform.sounds.isEmpty());
+        QVERIFY(!f.board->slot(0).isOpenState());
+    }
+
+    void closingBooksOnlyAnOpenTable()
+    {
+        DialogFixture f;
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
+        f.startDialogs();
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(0));
+        close.show();
+        f.folder.openTable(0, QStringLiteral("0"), QStringLiteral("0")); // closed meanwhile
+        const QByteArray gunlukBefore = f.folder.bytes(gunluk);
+        close.accept();
+        QCOMPARE(f.folder.bytes(gunluk), gunlukBefore);
+        QCOMPARE(f.platform.notices.size(), 1);
+        QVERIFY(f.platform.sounds.isEmpty());
+        QVERIFY(!close.isVisible());
+        QVERIFY(!f.board->slot(0).isOpenState());
+    }
+
+    void aFailedRollOverLeavesTheTableOpen()
+    {
+        DialogFixture f;
+        f.folder.write(gunluk, {"06.12.2026", "A              10:00 ---- 11:00 ---- 5x,50-"});
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
+        f.startDialogs();
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(0));
+        close.show();
+        const QByteArray zamanBefore = f.folder.bytes(zaman);
+        close.accept();
+        QVERIFY(close.isVisible());
+        QCOMPARE(f.platform.errors.size(), 1);
+        QVERIFY(f.platform.errors.first().contains(QStringLiteral("5x,50")));
+        QCOMPARE(f.folder.bytes(zaman), zamanBefore);
+        QVERIFY(f.board->slot(0).isOpenState());
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "board/boardwindow.h"
+#include "board/programstate.h"
+#include "programfolder.h"
+#include "scriptedplatform.h"
+
+#include <QLineEdit>
+
+#include <memory>
+
+namespace kirveno::testing {
+
+// A program folder, the scripted platform and a board started on them.
+struct BoardFixture
+{
+    ProgramFolder folder;
+    ScriptedPlatform platform;
+    ProgramState state;
+    std::unique_ptr<BoardWindow> board;
+
+    // Starts the board on the folder as the test has prepared it.
+    BoardWindow &start()
+    {
+        state = ProgramState::load(folder.path(), platform);
+        board = std::make_unique<BoardWindow>(state);
+        return *board;
+    }
+
+    void setClock(const QString &dateTime)
+    {
+        platform.setClock(dateTime);
+        board->tick();
+    }
+
+    QString field(int table, int column) const
+    {
+        TableSlot &row = board->slot(table);
+        QLineEdit *const fields[] = {row.nameField(), row.startField(), row.passedField(),
+                                     row.remainingField(), row.costField()};
+        return fields[column]->text();
+    }
+
+    QStringList row(int table) const
+    {
+        return {field(table, 0), field(table, 1), field(table, 2), field(table, 3), field(table, 4)};
+    }
+};
+
+} // namespace kirveno::testing
