@@ -216,7 +216,7 @@ action_button() {
         -tile mpr:shine -draw "ellipse 72,38 44,24 0,360" +tile \
         \( -size 144x144 xc:none -fill "$6" -draw "$7" -blur 0x3 -roll +2+5 \) -composite \
         -fill "$5" -draw "$7" \
-        -filter box -resize 18x18 "${JPG[@]}" "$pic/action-$1.jpg"
+        -filter box -resize 18x18 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$pic/action-$1.jpg"
 }
 
 action_button open  '#1a5e1e' '#259028' '#66d452' white '#0a3a0c90' \
@@ -237,7 +237,7 @@ disc_letter() {
         -stroke "$4" -strokewidth 7 -tile mpr:disc -draw "circle 64,64 64,5" +tile \
         -stroke none -fill white -font "$5" -pointsize "$6" -gravity center -annotate "$8$9" "$7" \
         -gravity northwest -tile mpr:shine -draw "ellipse 64,34 40,22 0,360" +tile \
-        -filter box -resize 16x16 "${JPG[@]}" "$1"
+        -filter box -resize 16x16 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$1"
 }
 disc_letter "$pic/menu-help.jpg"  '#62a8f0' '#1a55a6' '#15467f' "$sans_bold"  92 '?' +2 +2
 disc_letter "$pic/menu-about.jpg" '#4fc7b4' '#137266' '#0f5a50' "$serif_bold" 96 'i' +1 +2
@@ -257,7 +257,7 @@ convert -respect-parentheses -size 128x128 xc:white \
     -fill '#a8d4ff' -draw "rectangle 84,76 92,84" \
     -stroke '#7a1c12' -strokewidth 7 -tile mpr:roof \
     -draw "stroke-linejoin round polygon 64,8 122,62 6,62" +tile \
-    -filter box -resize 16x16 "${JPG[@]}" "$pic/menu-home.jpg"
+    -filter box -resize 16x16 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$pic/menu-home.jpg"
 
 # News: a folded newspaper page.
 convert -size 128x128 xc:white \
@@ -269,13 +269,13 @@ convert -size 128x128 xc:white \
     -fill '#4a8fdc' -draw "rectangle 24,56 48,80" \
     -fill '#8896a6' -draw "rectangle 56,56 88,64 rectangle 56,72 88,80 rectangle 24,88 88,96" \
     -fill '#b3bdc8' -draw "rectangle 24,100 72,104" \
-    -filter box -resize 16x16 "${JPG[@]}" "$pic/menu-news.jpg"
+    -filter box -resize 16x16 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$pic/menu-news.jpg"
 
 # Update: two green arrows chasing each other round a circle.
 convert -size 128x128 xc:white \
     -draw "stroke-linecap round $(arrow_arc 64 64 40 205 320 17 30 "'#1f8f3a'")" \
     -draw "stroke-linecap round $(arrow_arc 64 64 40 25 140 17 30 "'#2fae4c'")" \
-    -filter box -resize 16x16 "${JPG[@]}" "$pic/menu-update.jpg"
+    -filter box -resize 16x16 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$pic/menu-update.jpg"
 
 ###########################################################################
 # Sound on / off (32x32 on white), drawn at 8x.
@@ -289,7 +289,7 @@ speaker() {
         -stroke none -fill '#ffffff38' -draw "polygon 38,100 84,100 138,54 138,110 38,110" \
         -stroke '#1b242e' -strokewidth 6 -fill none -draw "line 84,96 84,160" \
         -draw "stroke-linecap round $2" \
-        -filter box -resize 32x32 "${JPG[@]}" "$1"
+        -filter box -resize 32x32 -unsharp 0x0.5+0.5+0 "${JPG[@]}" "$1"
 }
 waves="stroke '#2478cc' stroke-width 17 stroke-linejoin round fill none
        path '$(arc 150 128 42 -42 42)' path '$(arc 150 128 78 -44 44)'"
@@ -417,7 +417,7 @@ convert "$tmp/about-base.png" "$tmp/about-things.png" -compose over -composite \
 ###########################################################################
 # Sounds: 16-bit PCM, mono, 44100 Hz, peak at -3 dB.
 ###########################################################################
-# Parts are made as 32-bit float and mixed; -R fixes the random seeds (noise,
+# Each piece is made as 32-bit float and then mixed; -R fixes the random seeds (noise,
 # dither) so that every run gives the same bytes.
 SOXF=(-R -r 44100 -c 1 -e floating-point -b 32)
 SOXOUT=(-R -r 44100 -c 1 -e signed-integer -b 16)

@@ -1,8 +1,8 @@
 #include "boardwindow.h"
 
 #include "boardwidgets.h"
-#include "programstate.h"
 #include "platform/platform.h"
+#include "programstate.h"
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
 
@@ -113,8 +113,8 @@ void BoardWindow::buildBanner()
                                   ":/pictures/tool-settings.jpg", ":/pictures/tool-help.jpg"};
     const char16_t *const hints[4] = {u"000006", u"000007", u"000008", u"000009"};
     for (int i = 0; i < 4; ++i) {
-        auto *icon = new ToolbarIcon(QPixmap(QString::fromLatin1(icons[i])),
-                                     QPoint(toolbarX[i], 4), this);
+        auto *icon =
+            new ToolbarIcon(QPixmap(QString::fromLatin1(icons[i])), QPoint(toolbarX[i], 4), this);
         icon->setToolTip(m_state.text(hints[i]));
         if (i == 2)
             connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_settingsMenu, 174); });
@@ -172,8 +172,12 @@ void BoardWindow::buildRows()
 
 void BoardWindow::buildMenus()
 {
-    const auto text = [this](const char16_t *key) { return m_state.text(key); };
-    const auto later = [](QAction *action) { action->setEnabled(false); };
+    const auto text = [this](const char16_t *key) {
+        return m_state.text(key);
+    };
+    const auto later = [](QAction *action) {
+        action->setEnabled(false);
+    };
 
     m_settingsMenu = new QMenu(this);
     QMenu *archive = m_settingsMenu->addMenu(text(u"000032"));
@@ -186,22 +190,27 @@ void BoardWindow::buildMenus()
     later(m_settingsMenu->addAction(text(u"000037")));
 
     m_helpMenu = new QMenu(this);
-    later(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")));
+    later(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")));
     m_helpMenu->addSeparator();
-    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
-            &QAction::triggered, this, [this] { m_state.platform->openUrl(QUrl(webSite)); });
-    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-news.jpg")), text(u"000040")),
-            &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
-    connect(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-update.jpg")), text(u"000041")),
-            &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
+    connect(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
+        &QAction::triggered, this, [this] { m_state.platform->openUrl(QUrl(webSite)); });
+    connect(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-news.jpg")), text(u"000040")),
+        &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
+    connect(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-update.jpg")), text(u"000041")),
+        &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
     m_helpMenu->addSeparator();
-    later(m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")));
+    later(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")));
 }
 
 void BoardWindow::openPage(const char *englishPage, const char *turkishPage)
 {
-    const bool turkish = m_state.loaded
-                         && m_state.settings.line(SettingsLine::Language) == QLatin1String("turkish");
+    const bool turkish =
+        m_state.loaded && m_state.settings.line(SettingsLine::Language) == QLatin1String("turkish");
     m_state.platform->openUrl(QUrl(webSite + QLatin1String(turkish ? turkishPage : englishPage)));
 }
 
@@ -336,9 +345,11 @@ void BoardWindow::onActivated()
         // Without the files read at start-up the board holds nothing to work on either.
         if (!m_state.loaded || !QFileInfo::exists(m_state.path(name))) {
             m_closing = true;
-            m_state.platform->notice(this, QStringLiteral(
-                "Program need a file. But this file is corrupted or removed. Try to install "
-                "again or contact with programme producer."));
+            m_state.platform->notice(
+                this,
+                QStringLiteral(
+                    "Program need a file. But this file is corrupted or removed. Try to install "
+                    "again or contact with programme producer."));
             close();
             return;
         }

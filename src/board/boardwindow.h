@@ -6,9 +6,8 @@
 #include <QDate>
 #include <QPointer>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
-
+#include <QWindow>
 #include <array>
 #include <memory>
 

@@ -13,7 +13,8 @@ Tariff tariffOf(const QString &hourlyPriceLine, const QString &minimumChargeLine
 
 int elapsedMinutes(int startMinutes, int nowMinutes)
 {
-    return startMinutes <= nowMinutes ? nowMinutes - startMinutes : 1440 - startMinutes + nowMinutes;
+    return startMinutes <= nowMinutes ? nowMinutes - startMinutes
+                                      : 1440 - startMinutes + nowMinutes;
 }
 
 QString durationText(int minutes)

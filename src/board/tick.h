@@ -3,9 +3,7 @@
 #include "storage/money.h"
 
 #include <QString>
-
 #include <optional>
-
 
 // What the clock shows for one open table: the time used, the money owed under the hourly price
 // and the minimum charge, and the time left before a pre-paid limit.

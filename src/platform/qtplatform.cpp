@@ -12,7 +12,6 @@
 #include <QSoundEffect>
 #include <QSysInfo>
 #include <QUrl>
-
 #include <unistd.h>
 
 namespace kirveno {
@@ -69,7 +68,8 @@ void QtPlatform::restartProgram()
     QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
 }
 
-QString QtPlatform::openFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
+QString QtPlatform::openFileName(QWidget *parent, const QString &filter,
+                                 const QString &defaultSuffix)
 {
     QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -3,7 +3,6 @@
 #include "platform.h"
 
 #include <QHash>
-
 #include <memory>
 
 class QSoundEffect;
@@ -19,12 +18,14 @@ public:
     ~QtPlatform() override;
 
     void notice(QWidget *parent, const QString &text) override;
-    bool ask(QWidget *parent, const QString &title, const QString &text, QuestionIcon icon) override;
+    bool ask(QWidget *parent, const QString &title, const QString &text,
+             QuestionIcon icon) override;
     void showError(QWidget *parent, const QString &text) override;
     void playSound(const QString &wavPath) override;
     void openUrl(const QUrl &url) override;
     void restartProgram() override;
-    QString openFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix) override;
+    QString openFileName(QWidget *parent, const QString &filter,
+                         const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                          const QString &defaultName) override;
     QDateTime now() override;

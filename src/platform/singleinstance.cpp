@@ -39,13 +39,13 @@ void askToRaise(const QString &key)
 QString SingleInstance::serverName(const QString &title)
 {
     const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("kirveno-%1-%2").arg(userName(), QString::fromLatin1(hash.toHex().left(16)));
+    return QStringLiteral("kirveno-%1-%2")
+        .arg(userName(), QString::fromLatin1(hash.toHex().left(16)));
 }
 
 SingleInstance::SingleInstance(const QString &title)
     : m_key(serverName(title))
-{
-}
+{}
 
 SingleInstance::~SingleInstance()
 {

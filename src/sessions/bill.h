@@ -3,7 +3,6 @@
 #include "storage/money.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace kirveno {

@@ -15,9 +15,18 @@ namespace {
 
 constexpr int nameLength = 15;
 
-ArrowField *hourArrows() { return new ArrowField(0, 23, ArrowField::Ends::Wrap); }
-ArrowField *minuteArrows() { return new ArrowField(0, 59, ArrowField::Ends::Wrap); }
-ArrowField *moneyArrows() { return new ArrowField(0, 99, ArrowField::Ends::Stop); }
+ArrowField *hourArrows()
+{
+    return new ArrowField(0, 23, ArrowField::Ends::Wrap);
+}
+ArrowField *minuteArrows()
+{
+    return new ArrowField(0, 59, ArrowField::Ends::Wrap);
+}
+ArrowField *moneyArrows()
+{
+    return new ArrowField(0, 99, ArrowField::Ends::Stop);
+}
 
 void showAmount(const QString &stored, ArrowField *whole, ArrowField *hundredths)
 {
@@ -218,10 +227,9 @@ void CloseTableDialog::accept()
             m_board.showClosedState(table());
             return;
         }
-        const ClosedSession session{m_name->text(),
-                                    clockOf(m_startHour->text(), m_startMinute->text()),
-                                    clockOf(m_finishHour->text(), m_finishMinute->text()),
-                                    m_bill.total};
+        const ClosedSession session{
+            m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
+            clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
         bookSession({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
                     session, m_state.platform->now().date());
         tables.close(table());
@@ -241,8 +249,7 @@ TableDialogs::TableDialogs(ProgramState &state, BoardWindow &board)
     : m_open(state, board)
     , m_edit(state, board)
     , m_close(state, board)
-{
-}
+{}
 
 void TableDialogs::openTable(int table)
 {

@@ -18,13 +18,20 @@ constexpr char16_t unicodeOf(unsigned char b)
     if (b < 0xA0)
         return high1254[b - 0x80];
     switch (b) { // the Turkish letters that replace Latin-1's Icelandic ones
-    case 0xD0: return 0x011E;
-    case 0xDD: return 0x0130;
-    case 0xDE: return 0x015E;
-    case 0xF0: return 0x011F;
-    case 0xFD: return 0x0131;
-    case 0xFE: return 0x015F;
-    default: return b;
+    case 0xD0:
+        return 0x011E;
+    case 0xDD:
+        return 0x0130;
+    case 0xDE:
+        return 0x015E;
+    case 0xF0:
+        return 0x011F;
+    case 0xFD:
+        return 0x0131;
+    case 0xFE:
+        return 0x015F;
+    default:
+        return b;
     }
 }
 

@@ -20,8 +20,7 @@ QString dateText(QDate date)
 QString dailyRecord(const ClosedSession &session)
 {
     return session.name.leftJustified(nameWidth, QLatin1Char(' ')) + session.start + separator
-           + session.finish + separator + paddedAmount(session.total)
-           + QLatin1Char('-');
+           + session.finish + separator + paddedAmount(session.total) + QLatin1Char('-');
 }
 
 Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
@@ -33,7 +32,8 @@ Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
         field.chop(1);
     const auto amount = parseAmount(field);
     if (!amount)
-        throwBadLine(file, lineIndex, line, QStringLiteral("a booked total such as 05,50 in column 38"));
+        throwBadLine(file, lineIndex, line,
+                     QStringLiteral("a booked total such as 05,50 in column 38"));
     return *amount;
 }
 

@@ -45,10 +45,12 @@ QStringList readLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(path, QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        throw DataFileError(path,
+                            QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw DataFileError(path, QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        throw DataFileError(path,
+                            QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
     return splitLines(bytes);
 }
 

@@ -37,19 +37,49 @@ std::optional<Cents> parseAmount(QStringView text)
     return whole * 100 + fraction;
 }
 
+namespace {
+
+// The clock formats these twice a second for every open table: plain digit arithmetic, no
+// format strings.
+void appendNumber(QString &text, qint64 value, int minimumDigits)
+{
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0 || count < minimumDigits);
+    while (count > 0)
+        text.append(QLatin1Char(digits[--count]));
+}
+
+QString amountText(Cents cents, int wholeDigits)
+{
+    QString text;
+    text.reserve(8);
+    appendNumber(text, cents / 100, wholeDigits);
+    text.append(QLatin1Char(','));
+    appendNumber(text, cents % 100, 2);
+    return text;
+}
+
+} // namespace
+
 QString twoDigits(int value)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    QString text;
+    appendNumber(text, value, 2);
+    return text;
 }
 
 QString paddedAmount(Cents cents)
 {
-    return QStringLiteral("%1,%2").arg(cents / 100, 2, 10, QLatin1Char('0')).arg(cents % 100, 2, 10, QLatin1Char('0'));
+    return amountText(cents, 2);
 }
 
 QString plainAmount(Cents cents)
 {
-    return QStringLiteral("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+    return amountText(cents, 1);
 }
 
 QString storedAmount(Cents cents)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Money is counted in integer hundredths. Texts use a decimal comma.

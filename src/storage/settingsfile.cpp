@@ -70,7 +70,8 @@ SettingsFile SettingsFile::fromLines(const QStringList &lines, const QString &fi
     }
     bool countOk = false;
     const int count = lines[SettingsLine::TableCount].toInt(&countOk);
-    if (!countOk || !isDigits(lines[SettingsLine::TableCount], lines[SettingsLine::TableCount].size())
+    if (!countOk
+        || !isDigits(lines[SettingsLine::TableCount], lines[SettingsLine::TableCount].size())
         || count > 30) {
         throwBadLine(file, SettingsLine::TableCount, lines[SettingsLine::TableCount],
                      QStringLiteral("a number of tables from 6 to 30"));
@@ -139,15 +140,14 @@ void SettingsFile::setPassword(const QString &password, QRandomGenerator &random
     Q_ASSERT(password.size() <= maxPasswordLength && fitsCodePage(password));
     const int length = int(password.size());
     const int r = random.bounded(10);
-    m_lines[SettingsLine::PasswordLength] = QString::number(4 * length + r + 50)
-                                            + randomDigits(random, 4) + QString::number(r + 10);
+    m_lines[SettingsLine::PasswordLength] =
+        QString::number(4 * length + r + 50) + randomDigits(random, 4) + QString::number(r + 10);
     m_lines[SettingsLine::Filler] = randomDigits(random, 8);
     for (int i = maxPasswordLength - 1; i >= 0; --i) {
         const int k = random.bounded(20, 50);
         const int c = i < length ? byteOf(password[i]) : random.bounded(255);
-        m_lines[SettingsLine::PasswordFirst + i] = randomDigits(random, 2)
-                                                   + QString::number(5 * (c + 500) + 98 * k)
-                                                   + QString::number(k);
+        m_lines[SettingsLine::PasswordFirst + i] =
+            randomDigits(random, 2) + QString::number(5 * (c + 500) + 98 * k) + QString::number(k);
     }
 }
 

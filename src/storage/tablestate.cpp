@@ -31,8 +31,7 @@ int minutesOfClock(QStringView hhmm)
 
 TableState::TableState()
     : m_lines(tableStateLines, QStringLiteral("0"))
-{
-}
+{}
 
 TableState TableState::fromLines(const QStringList &lines, const QString &file)
 {

@@ -1,16 +1,15 @@
 #include "board/boardwidgets.h"
 #include "board/boardwindow.h"
 #include "storage/settingsfile.h"
-
 #include "support/boardfixture.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QApplication>
 #include <QTest>
 
 using namespace kirveno;
@@ -87,7 +86,8 @@ private slots:
         BoardFixture f;
         f.folder.openTable(1, QStringLiteral("Ayşe"), QStringLiteral("09:05"));
         // Beyond the ten tables shown: still loaded, kept and counted.
-        f.folder.openTable(25, QStringLiteral("Hidden"), QStringLiteral("08:00"), QStringLiteral("02,00"));
+        f.folder.openTable(25, QStringLiteral("Hidden"), QStringLiteral("08:00"),
+                           QStringLiteral("02,00"));
         f.platform.setClock(QStringLiteral("07.12.2026 09:35"));
         BoardWindow &board = f.start();
         QCOMPARE(f.row(1), (QStringList{"Ayşe", "09:05", "00:30", "", "1,00"}));
@@ -108,9 +108,12 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("00,50") << "00,50" << "0,50";
-        QTest::newRow("01,50") << "01,50" << "1,50";
-        QTest::newRow("10,00") << "10,00" << "10,00";
+        QTest::newRow("00,50") << "00,50"
+                               << "0,50";
+        QTest::newRow("01,50") << "01,50"
+                               << "1,50";
+        QTest::newRow("10,00") << "10,00"
+                               << "10,00";
     }
 
     void minimumChargeLosesOneLeadingZero()
@@ -152,9 +155,11 @@ private slots:
         QFETCH(QString, sound);
         QFETCH(int, rings);
         BoardFixture f;
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::HourlyPrice, QStringLiteral("01,50"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::HourlyPrice,
+                         QStringLiteral("01,50"));
         f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Sound, sound);
-        f.folder.openTable(4, QStringLiteral("Kirveno"), QStringLiteral("10:00"), QStringLiteral("02,00"));
+        f.folder.openTable(4, QStringLiteral("Kirveno"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"));
         f.platform.setClock(QStringLiteral("07.12.2026 10:20"));
         BoardWindow &board = f.start();
         QCOMPARE(f.field(4, 3), QStringLiteral("01:00"));
@@ -175,7 +180,8 @@ private slots:
     void tickReadsAndWritesNoFile()
     {
         BoardFixture f;
-        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"), QStringLiteral("01,00"));
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"),
+                           QStringLiteral("01,00"));
         BoardWindow &board = f.start();
         QFile::remove(f.folder.file(QStringLiteral("zaman.dat")));
         f.setClock(QStringLiteral("07.12.2026 10:30"));
@@ -189,7 +195,8 @@ private slots:
     void slotOperations()
     {
         BoardFixture f;
-        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("00,10"));
+        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("00,10"));
         f.platform.setClock(QStringLiteral("07.12.2026 11:00"));
         BoardWindow &board = f.start();
         QCOMPARE(board.slot(2).nameColour(), TableSlot::NameColour::UsedUp);
@@ -224,9 +231,11 @@ private slots:
     {
         BoardFixture f;
         QStringList turkish = f.folder.lines(QStringLiteral("language/turkish.ini"));
-        turkish.replaceInStrings(QStringLiteral("Program_Version=1.4"), QStringLiteral("Program_Version=1.3"));
+        turkish.replaceInStrings(QStringLiteral("Program_Version=1.4"),
+                                 QStringLiteral("Program_Version=1.3"));
         f.folder.write(QStringLiteral("language/turkish.ini"), turkish);
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, QStringLiteral("turkish"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language,
+                         QStringLiteral("turkish"));
         f.start();
         QCOMPARE(f.state.languageName, QStringLiteral("English"));
         QCOMPARE(f.state.text(u"000001"), QStringLiteral("Table Name"));
@@ -235,7 +244,8 @@ private slots:
     void turkishFileIsUsed()
     {
         BoardFixture f;
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, QStringLiteral("turkish"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language,
+                         QStringLiteral("turkish"));
         BoardWindow &board = f.start();
         QCOMPARE(f.state.languageName, QStringLiteral("Turkish"));
         bool found = false;
@@ -251,7 +261,8 @@ private slots:
         BoardWindow &board = f.start();
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board));
-        QCOMPARE(f.folder.lines(QStringLiteral("ayar.dat"))[SettingsLine::FirstStart], QStringLiteral("1"));
+        QCOMPARE(f.folder.lines(QStringLiteral("ayar.dat"))[SettingsLine::FirstStart],
+                 QStringLiteral("1"));
         QCOMPARE(f.state.settings.line(SettingsLine::FirstStart), QStringLiteral("1"));
         QVERIFY(f.platform.notices.isEmpty());
         QVERIFY(board.isVisible());
@@ -306,10 +317,40 @@ private slots:
                 background = label;
         }
         QVERIFY(background);
-        QMouseEvent move(QEvent::MouseMove, QPointF(200, 300), background->mapToGlobal(QPointF(200, 300)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(200, 300),
+                         background->mapToGlobal(QPointF(200, 300)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(background, &move);
         QCOMPARE(open->pos(), home);
+    }
+
+    void toolbarIconsLiftAndMenusPopUpBelowThem()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QList<ToolbarIcon *> icons = board.findChildren<ToolbarIcon *>();
+        QCOMPARE(icons.size(), 4);
+        QCOMPARE(icons[2]->pos(), QPoint(174, 4));
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), icons[2]->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(icons[2], &enter);
+        QCOMPARE(icons[2]->pos(), QPoint(175, 5));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(icons[2], &leave);
+        QCOMPARE(icons[2]->pos(), QPoint(174, 4));
+        QCOMPARE(icons[0]->toolTip(), QStringLiteral("Reports"));
+        QCOMPARE(icons[3]->toolTip(), QStringLiteral("Help"));
+
+        QTest::mouseClick(icons[2], Qt::LeftButton);
+        QTRY_VERIFY(board.settingsMenu()->isVisible());
+        const QRect frame = board.frameGeometry();
+        QCOMPARE(board.settingsMenu()->pos(), QPoint(frame.left() + 174, frame.top() + 45));
+        board.settingsMenu()->close();
+        QTest::mouseClick(icons[3], Qt::LeftButton);
+        QTRY_VERIFY(board.helpMenu()->isVisible());
+        QCOMPARE(board.helpMenu()->pos(), QPoint(frame.left() + 214, frame.top() + 45));
+        board.helpMenu()->close();
     }
 
     void menusAndPages()
@@ -336,7 +377,8 @@ private slots:
         help[3]->trigger();
         help[4]->trigger();
         for (const QString &url : f.platform.urls)
-            QVERIFY2(url.startsWith(QStringLiteral("https://www.kirveno.example/")), qPrintable(url));
+            QVERIFY2(url.startsWith(QStringLiteral("https://www.kirveno.example/")),
+                     qPrintable(url));
         QCOMPARE(f.platform.urls.size(), 3);
         QVERIFY(f.platform.urls[1].contains(QStringLiteral("/en/")));
     }
@@ -345,9 +387,12 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("variant");
-        QTest::newRow("turkish") << "turkish" << "/tr/";
-        QTest::newRow("capital T") << "Turkish" << "/en/";
-        QTest::newRow("english") << "english" << "/en/";
+        QTest::newRow("turkish") << "turkish"
+                                 << "/tr/";
+        QTest::newRow("capital T") << "Turkish"
+                                   << "/en/";
+        QTest::newRow("english") << "english"
+                                 << "/en/";
     }
 
     void turkishPagesOnlyForExactlyTurkish()

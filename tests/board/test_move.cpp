@@ -1,5 +1,4 @@
 #include "storage/settingsfile.h"
-
 #include "support/boardfixture.h"
 #include "support/mouse.h"
 
@@ -43,8 +42,8 @@ private slots:
     void moveToAFreeTable()
     {
         MoveFixture f;
-        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("02,00"),
-                           QStringLiteral("00,50"));
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"), QStringLiteral("00,50"));
         BoardWindow &board = f.startShown();
         const QStringList before = f.folder.lines(zaman);
         f.platform.answers = {true};
@@ -126,7 +125,8 @@ private slots:
     void aUsedUpSessionRingsAgainAfterAMove()
     {
         MoveFixture f;
-        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("09:00"), QStringLiteral("01,00"));
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("09:00"),
+                           QStringLiteral("01,00"));
         BoardWindow &board = f.startShown();
         QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::UsedUp);
         QCOMPARE(f.platform.sounds.size(), 1);

@@ -21,38 +21,126 @@ private slots:
         QTest::addColumn<QString>("remaining");
         QTest::addColumn<bool>("usedUp");
 
-        QTest::newRow("past midnight") << "03,00" << "00,50" << "23:50" << "00:10" << "0"
-                                       << "00:20" << "1,00" << "" << false;
-        QTest::newRow("just opened shows the minimum") << "02,00" << "00,50" << "10:00" << "10:00"
-                                                       << "0" << "00:00" << "0,50" << "" << false;
-        QTest::newRow("minimum 01,50 loses its zero") << "02,00" << "01,50" << "10:00" << "10:30"
-                                                      << "0" << "00:30" << "1,50" << "" << false;
-        QTest::newRow("minimum 10,00 stays") << "02,00" << "10,00" << "10:00" << "12:00" << "0"
-                                             << "02:00" << "10,00" << "" << false;
-        QTest::newRow("49 minutes: 1,225 drops to 1,20") << "01,50" << "00,10" << "10:00" << "10:49"
-                                                         << "0" << "00:49" << "1,20" << "" << false;
-        QTest::newRow("50 minutes: 1,25 stays") << "01,50" << "00,10" << "10:00" << "10:50" << "0"
-                                                << "00:50" << "1,25" << "" << false;
-        QTest::newRow("51 minutes: 1,275 rounds up") << "01,50" << "00,10" << "10:00" << "10:51"
-                                                     << "0" << "00:51" << "1,30" << "" << false;
-        QTest::newRow("240 minutes, a whole amount") << "03,00" << "00,50" << "08:00" << "12:00"
-                                                     << "0" << "04:00" << "12,00" << "" << false;
-        QTest::newRow("9,96 becomes 10,00") << "04,98" << "00,50" << "10:00" << "12:00" << "0"
-                                            << "02:00" << "10,00" << "" << false;
-        QTest::newRow("a cost of 100 or more is shown as it ran")
-            << "09,00" << "00,50" << "00:00" << "23:59" << "0" << "23:59" << "215,85" << "" << false;
-        QTest::newRow("limit after 20 minutes") << "01,50" << "00,50" << "10:00" << "10:20"
-                                                << "02,00" << "00:20" << "0,50" << "01:00" << false;
-        QTest::newRow("limit used up at 80") << "01,50" << "00,50" << "10:00" << "11:20" << "02,00"
-                                             << "01:20" << "2,00" << "00:00" << true;
-        QTest::newRow("still used up at 81") << "01,50" << "00,50" << "10:00" << "11:21" << "02,00"
-                                             << "01:21" << "2,00" << "00:00" << true;
-        QTest::newRow("half a minute left rounds away") << "06,00" << "00,50" << "10:00" << "10:00"
-                                                        << "00,05" << "00:00" << "0,50" << "00:01"
-                                                        << false;
-        QTest::newRow("long limit, hours beyond 99") << "00,01" << "00,00" << "10:00" << "10:00"
-                                                     << "99,99" << "00:00" << "0,00" << "9999:00"
-                                                     << false;
+        QTest::newRow("past midnight") << "03,00"
+                                       << "00,50"
+                                       << "23:50"
+                                       << "00:10"
+                                       << "0"
+                                       << "00:20"
+                                       << "1,00"
+                                       << "" << false;
+        QTest::newRow("just opened shows the minimum") << "02,00"
+                                                       << "00,50"
+                                                       << "10:00"
+                                                       << "10:00"
+                                                       << "0"
+                                                       << "00:00"
+                                                       << "0,50"
+                                                       << "" << false;
+        QTest::newRow("minimum 01,50 loses its zero") << "02,00"
+                                                      << "01,50"
+                                                      << "10:00"
+                                                      << "10:30"
+                                                      << "0"
+                                                      << "00:30"
+                                                      << "1,50"
+                                                      << "" << false;
+        QTest::newRow("minimum 10,00 stays") << "02,00"
+                                             << "10,00"
+                                             << "10:00"
+                                             << "12:00"
+                                             << "0"
+                                             << "02:00"
+                                             << "10,00"
+                                             << "" << false;
+        QTest::newRow("49 minutes: 1,225 drops to 1,20") << "01,50"
+                                                         << "00,10"
+                                                         << "10:00"
+                                                         << "10:49"
+                                                         << "0"
+                                                         << "00:49"
+                                                         << "1,20"
+                                                         << "" << false;
+        QTest::newRow("50 minutes: 1,25 stays") << "01,50"
+                                                << "00,10"
+                                                << "10:00"
+                                                << "10:50"
+                                                << "0"
+                                                << "00:50"
+                                                << "1,25"
+                                                << "" << false;
+        QTest::newRow("51 minutes: 1,275 rounds up") << "01,50"
+                                                     << "00,10"
+                                                     << "10:00"
+                                                     << "10:51"
+                                                     << "0"
+                                                     << "00:51"
+                                                     << "1,30"
+                                                     << "" << false;
+        QTest::newRow("240 minutes, a whole amount") << "03,00"
+                                                     << "00,50"
+                                                     << "08:00"
+                                                     << "12:00"
+                                                     << "0"
+                                                     << "04:00"
+                                                     << "12,00"
+                                                     << "" << false;
+        QTest::newRow("9,96 becomes 10,00") << "04,98"
+                                            << "00,50"
+                                            << "10:00"
+                                            << "12:00"
+                                            << "0"
+                                            << "02:00"
+                                            << "10,00"
+                                            << "" << false;
+        QTest::newRow("a cost of 100 or more is shown as it ran") << "09,00"
+                                                                  << "00,50"
+                                                                  << "00:00"
+                                                                  << "23:59"
+                                                                  << "0"
+                                                                  << "23:59"
+                                                                  << "215,85"
+                                                                  << "" << false;
+        QTest::newRow("limit after 20 minutes") << "01,50"
+                                                << "00,50"
+                                                << "10:00"
+                                                << "10:20"
+                                                << "02,00"
+                                                << "00:20"
+                                                << "0,50"
+                                                << "01:00" << false;
+        QTest::newRow("limit used up at 80") << "01,50"
+                                             << "00,50"
+                                             << "10:00"
+                                             << "11:20"
+                                             << "02,00"
+                                             << "01:20"
+                                             << "2,00"
+                                             << "00:00" << true;
+        QTest::newRow("still used up at 81") << "01,50"
+                                             << "00,50"
+                                             << "10:00"
+                                             << "11:21"
+                                             << "02,00"
+                                             << "01:21"
+                                             << "2,00"
+                                             << "00:00" << true;
+        QTest::newRow("half a minute left rounds away") << "06,00"
+                                                        << "00,50"
+                                                        << "10:00"
+                                                        << "10:00"
+                                                        << "00,05"
+                                                        << "00:00"
+                                                        << "0,50"
+                                                        << "00:01" << false;
+        QTest::newRow("long limit, hours beyond 99") << "00,01"
+                                                     << "00,00"
+                                                     << "10:00"
+                                                     << "10:00"
+                                                     << "99,99"
+                                                     << "00:00"
+                                                     << "0,00"
+                                                     << "9999:00" << false;
     }
 
     void figures()
@@ -70,8 +158,8 @@ private slots:
         const auto minutes = [](const QString &hhmm) {
             return hhmm.left(2).toInt() * 60 + hhmm.mid(3).toInt();
         };
-        const RowFigures figures = rowFigures(tariff, minutes(start), minutes(now),
-                                              parseAmount(limit).value_or(0));
+        const RowFigures figures =
+            rowFigures(tariff, minutes(start), minutes(now), parseAmount(limit).value_or(0));
         QCOMPARE(figures.passed, passed);
         QCOMPARE(figures.cost, cost);
         QCOMPARE(figures.remaining, remaining);

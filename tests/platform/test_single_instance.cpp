@@ -1,5 +1,4 @@
 #include "platform/singleinstance.h"
-
 #include "support/programfolder.h"
 
 #include <QFile>
@@ -114,7 +113,8 @@ private slots:
         folder.write(QStringLiteral("ayar.dat"), settings);
         const QString program = folder.file(QStringLiteral("Kirveno"));
         QVERIFY(QFile::copy(QStringLiteral(PROGRAM), program));
-        const QString server = SingleInstance::serverName(QStringLiteral("Kirveno LT v1.4     ") + settings[0]);
+        const QString server =
+            SingleInstance::serverName(QStringLiteral("Kirveno LT v1.4     ") + settings[0]);
 
         QProcess first;
         first.start(program, {});

@@ -1,10 +1,9 @@
 #include "sessions/tabledialogs.h"
 #include "storage/datafileerror.h"
 #include "storage/settingsfile.h"
+#include "support/boardfixture.h"
 #include "widgets/arrowfield.h"
 #include "widgets/storedtextfield.h"
-
-#include "support/boardfixture.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -234,16 +233,17 @@ private slots:
     void editingLoadsAndRewritesTheRecord()
     {
         DialogFixture f;
-        f.folder.openTable(3, QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("05,50"));
+        f.folder.openTable(3, QStringLiteral("Kirveno"), QStringLiteral("21:07"),
+                           QStringLiteral("05,50"));
         f.startDialogs();
         EditTableDialog &edit = f.dialogs->editDialog();
         QVERIFY(edit.prepare(3));
         edit.show();
         QCOMPARE(edit.nameField()->selectedText(), QStringLiteral("Kirveno"));
-        const QStringList shown = {edit.hourField()->text(), edit.minuteField()->text(),
-                                   edit.limitWholeField()->text(), edit.limitHundredthsField()->text(),
-                                   edit.additionWholeField()->text(),
-                                   edit.additionHundredthsField()->text()};
+        const QStringList shown = {
+            edit.hourField()->text(),          edit.minuteField()->text(),
+            edit.limitWholeField()->text(),    edit.limitHundredthsField()->text(),
+            edit.additionWholeField()->text(), edit.additionHundredthsField()->text()};
         QCOMPARE(shown, (QStringList{"21", "07", "05", "50", "00", "00"}));
         const QByteArray before = f.folder.bytes(zaman);
         QTest::keyClick(edit.nameField(), Qt::Key_Return);
@@ -261,7 +261,8 @@ private slots:
     void removingTheLimitEmptiesTheRemainingTime()
     {
         DialogFixture f;
-        f.folder.openTable(1, QStringLiteral("A"), QStringLiteral("10:00"), QStringLiteral("00,01"));
+        f.folder.openTable(1, QStringLiteral("A"), QStringLiteral("10:00"),
+                           QStringLiteral("00,01"));
         f.platform.setClock(QStringLiteral("07.12.2026 10:05"));
         f.startDialogs();
         QCOMPARE(f.field(1, 3), QStringLiteral("00:00"));
@@ -301,8 +302,8 @@ private slots:
     {
         DialogFixture f;
         f.folder.write(gunluk, {"07.12.2026"});
-        f.folder.openTable(6, QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("0"),
-                           QStringLiteral("00,50"));
+        f.folder.openTable(6, QStringLiteral("Kirveno"), QStringLiteral("21:07"),
+                           QStringLiteral("0"), QStringLiteral("00,50"));
         f.platform.setClock(QStringLiteral("07.12.2026 23:15"));
         f.startDialogs();
         const QStringList before = f.folder.lines(zaman);

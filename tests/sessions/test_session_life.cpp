@@ -1,9 +1,7 @@
+#include "board/boardwidgets.h"
 #include "sessions/tabledialogs.h"
 #include "storage/settingsfile.h"
-
 #include "support/boardfixture.h"
-
-#include "board/boardwidgets.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -59,7 +57,8 @@ private slots:
         QCOMPARE(f.folder.lines(QStringLiteral("gunluk.dat")),
                  (QStringList{"07.12.2026", "Kirveno        21:07 ---- 23:15 ---- 04,30-"}));
         QCOMPARE(f.platform.sounds, QStringList{f.folder.file(QStringLiteral("yazarkasa01.wav"))});
-        QCOMPARE(f.folder.lines(QStringLiteral("zaman.dat")), QStringList(120, QStringLiteral("0")));
+        QCOMPARE(f.folder.lines(QStringLiteral("zaman.dat")),
+                 QStringList(120, QStringLiteral("0")));
         QCOMPARE(f.row(3), (QStringList{"", "", "", "", ""}));
         QVERIFY(!board.slot(3).isOpenState());
         QVERIFY(f.platform.errors.isEmpty());

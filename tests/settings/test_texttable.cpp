@@ -1,7 +1,6 @@
 #include "settings/texttable.h"
 #include "storage/codepage.h"
 #include "storage/linefile.h"
-
 #include "support/programfolder.h"
 
 #include <QTest>
@@ -13,8 +12,12 @@ namespace {
 
 QStringList header(const QString &version = QStringLiteral("1.4"))
 {
-    return {"<?", "**** Kirveno LT Test Language File ****", "Program_Name=Kirveno LT",
-            "Program_Version=" + version, "Language=Testish", "-----"};
+    return {"<?",
+            "**** Kirveno LT Test Language File ****",
+            "Program_Name=Kirveno LT",
+            "Program_Version=" + version,
+            "Language=Testish",
+            "-----"};
 }
 
 } // namespace
@@ -55,18 +58,18 @@ private slots:
         QCOMPARE(english.text(u"000135"), QStringLiteral("Quesiton"));
         QCOMPARE(english.text(u"000184"),
                  QStringLiteral("If program found same name of archive file in this folder "));
-        const QStringList used = {"000001", "000002", "000003", "000004", "000005", "000006", "000007",
-                                  "000008", "000009", "000012", "000013", "000014", "000015", "000016",
-                                  "000017", "000019", "000020", "000021", "000022", "000023", "000024",
-                                  "000025", "000026", "000027", "000029", "000030", "000031", "000032",
-                                  "000033", "000034", "000035", "000036", "000037", "000038", "000039",
-                                  "000040", "000041", "000043", "000044", "000045", "000046", "000047",
-                                  "000048", "000049", "000050", "000051", "000052", "000053", "000054",
-                                  "000055", "000056", "000057", "000058", "000059", "000060", "000061",
-                                  "000062", "000134", "000136", "000137", "000138", "000139", "000140",
-                                  "000141", "000142", "000143", "000144", "000145", "000146", "000147",
-                                  "000148", "000149", "000150", "000151", "000152", "000155", "000156",
-                                  "000157", "000180", "000182", "000183", "000185", "000186"};
+        const QStringList used = {
+            "000001", "000002", "000003", "000004", "000005", "000006", "000007", "000008",
+            "000009", "000012", "000013", "000014", "000015", "000016", "000017", "000019",
+            "000020", "000021", "000022", "000023", "000024", "000025", "000026", "000027",
+            "000029", "000030", "000031", "000032", "000033", "000034", "000035", "000036",
+            "000037", "000038", "000039", "000040", "000041", "000043", "000044", "000045",
+            "000046", "000047", "000048", "000049", "000050", "000051", "000052", "000053",
+            "000054", "000055", "000056", "000057", "000058", "000059", "000060", "000061",
+            "000062", "000134", "000136", "000137", "000138", "000139", "000140", "000141",
+            "000142", "000143", "000144", "000145", "000146", "000147", "000148", "000149",
+            "000150", "000151", "000152", "000155", "000156", "000157", "000180", "000182",
+            "000183", "000185", "000186"};
         for (const QString &key : used)
             QVERIFY2(!english.text(key).isEmpty(), qPrintable(key));
     }
@@ -96,16 +99,22 @@ private slots:
         QTest::addColumn<QString>("fileStem");
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QString>("language");
-        QTest::newRow("valid file") << "testish" << "testish" << header() << "Testish";
-        QTest::newRow("missing file") << "klingon" << "testish" << header() << "English";
-        QTest::newRow("version 1.3") << "testish" << "testish" << header("1.3") << "English";
+        QTest::newRow("valid file") << "testish"
+                                    << "testish" << header() << "Testish";
+        QTest::newRow("missing file") << "klingon"
+                                      << "testish" << header() << "English";
+        QTest::newRow("version 1.3") << "testish"
+                                     << "testish" << header("1.3") << "English";
         QTest::newRow("another program")
-            << "testish" << "testish"
+            << "testish"
+            << "testish"
             << QStringList{"Program_Name=Kirveno XL", "Program_Version=1.4", "Language=Testish"}
             << "English";
-        QTest::newRow("yok is never read") << "yok" << "yok" << header() << "English";
+        QTest::newRow("yok is never read") << "yok"
+                                           << "yok" << header() << "English";
         QTest::newRow("name cut to 20 characters")
-            << "abcdefghijklmnopqrstuvwxyz" << "abcdefghijklmnopqrst" << header() << "Testish";
+            << "abcdefghijklmnopqrstuvwxyz"
+            << "abcdefghijklmnopqrst" << header() << "Testish";
     }
 
     void loading()
@@ -119,8 +128,9 @@ private slots:
                      file + QStringList{"000012=Tablo"});
         const ActiveTexts active = loadActiveTexts(folder.path(), setting);
         QCOMPARE(active.languageName, language);
-        QCOMPARE(active.table.text(u"000012"),
-                 language == QLatin1String("English") ? QStringLiteral("Table") : QStringLiteral("Tablo"));
+        QCOMPARE(active.table.text(u"000012"), language == QLatin1String("English")
+                                                   ? QStringLiteral("Table")
+                                                   : QStringLiteral("Tablo"));
     }
 
     void aValidFileWithoutAKeyGivesAnEmptyText()

@@ -1,6 +1,5 @@
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
-
 #include "support/programfolder.h"
 
 #include <QFile>
@@ -36,15 +35,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qint64>("total");
         QTest::addColumn<QString>("record");
-        QTest::newRow("seven letters") << "Kirveno" << 550ll
-                                       << "Kirveno        21:07 ---- 23:15 ---- 05,50-";
-        QTest::newRow("fifteen letters, no padding") << "ABCDEFGHIJKLMNO" << 1200ll
-                                                     << "ABCDEFGHIJKLMNO21:07 ---- 23:15 ---- 12,00-";
-        QTest::newRow("three letters, twelve blanks") << "Ali" << 50ll
-                                                      << "Ali            21:07 ---- 23:15 ---- 00,50-";
+        QTest::newRow("seven letters")
+            << "Kirveno" << 550ll << "Kirveno        21:07 ---- 23:15 ---- 05,50-";
+        QTest::newRow("fifteen letters, no padding")
+            << "ABCDEFGHIJKLMNO" << 1200ll << "ABCDEFGHIJKLMNO21:07 ---- 23:15 ---- 12,00-";
+        QTest::newRow("three letters, twelve blanks")
+            << "Ali" << 50ll << "Ali            21:07 ---- 23:15 ---- 00,50-";
         QTest::newRow("empty name") << "" << 0ll << "               21:07 ---- 23:15 ---- 00,00-";
-        QTest::newRow("a hundred or more grows the field") << "Kirveno" << 12345ll
-                                                           << "Kirveno        21:07 ---- 23:15 ---- 123,45-";
+        QTest::newRow("a hundred or more grows the field")
+            << "Kirveno" << 12345ll << "Kirveno        21:07 ---- 23:15 ---- 123,45-";
     }
 
     void dailyRecordLayout()
@@ -83,14 +82,17 @@ private slots:
         QTest::newRow("blank lines count nothing")
             << QStringList{"", "A              10:00 ---- 11:00 ---- 04,50-", ""}
             << "06.12.2026 ---- 04,50";
-        QTest::newRow("short line counts nothing") << QStringList{"a note", "B              12:00 ---- 15:00 ---- 10,00-"}
-                                                   << "06.12.2026 ---- 10,00";
-        QTest::newRow("exact beyond 100") << QStringList{"A              10:00 ---- 11:00 ---- 99,99-",
-                                                         "B              12:00 ---- 15:00 ---- 23,47-"}
-                                          << "06.12.2026 ---- 123,46";
-        QTest::newRow("record of 100 or more") << QStringList{"A              10:00 ---- 11:00 ---- 1250,00-",
-                                                              "B              12:00 ---- 15:00 ---- 250,00-"}
-                                               << "06.12.2026 ---- 1500,00";
+        QTest::newRow("short line counts nothing")
+            << QStringList{"a note", "B              12:00 ---- 15:00 ---- 10,00-"}
+            << "06.12.2026 ---- 10,00";
+        QTest::newRow("exact beyond 100")
+            << QStringList{"A              10:00 ---- 11:00 ---- 99,99-",
+                           "B              12:00 ---- 15:00 ---- 23,47-"}
+            << "06.12.2026 ---- 123,46";
+        QTest::newRow("record of 100 or more")
+            << QStringList{"A              10:00 ---- 11:00 ---- 1250,00-",
+                           "B              12:00 ---- 15:00 ---- 250,00-"}
+            << "06.12.2026 ---- 1500,00";
     }
 
     void rollOver()
@@ -122,7 +124,8 @@ private slots:
         QFile::remove(folder.file(monthly));
         const QByteArray before = folder.bytes(daily);
         try {
-            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550), QDate(2026, 12, 7));
+            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550),
+                        QDate(2026, 12, 7));
             QFAIL("booked without a monthly ledger");
         } catch (const DataFileError &error) {
             QVERIFY(error.message().contains(folder.file(monthly)));
@@ -138,7 +141,8 @@ private slots:
         const QByteArray dailyBefore = folder.bytes(daily);
         const QByteArray monthlyBefore = folder.bytes(monthly);
         try {
-            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550), QDate(2026, 12, 7));
+            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550),
+                        QDate(2026, 12, 7));
             QFAIL("booked over a damaged record");
         } catch (const DataFileError &error) {
             QVERIFY(error.message().contains(folder.file(daily)));

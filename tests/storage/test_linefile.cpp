@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -54,8 +53,8 @@ private slots:
         QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("lone LF") << QByteArray("a\nb") << QStringList{"a", "b"};
         QTest::newRow("mixed") << QByteArray("a\r\nb\rc\nd") << QStringList{"a", "b", "c", "d"};
-        QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\n\nb\r\n")
-                                          << QStringList{"a", "", "", "b"};
+        QTest::newRow("empty lines kept")
+            << QByteArray("a\r\n\r\n\nb\r\n") << QStringList{"a", "", "", "b"};
         QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{""};

@@ -43,13 +43,27 @@ private slots:
         QTest::addColumn<QString>("padded");
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("zero") << 0ll << "00,00" << "0,00" << "0";
-        QTest::newRow("five cents") << 5ll << "00,05" << "0,05" << "00,05";
-        QTest::newRow("five and a half") << 550ll << "05,50" << "5,50" << "05,50";
-        QTest::newRow("twelve") << 1200ll << "12,00" << "12,00" << "12,00";
-        QTest::newRow("most of two digits") << 9999ll << "99,99" << "99,99" << "99,99";
-        QTest::newRow("hundred") << 10000ll << "100,00" << "100,00" << "100,00";
-        QTest::newRow("no group separator") << 150000ll << "1500,00" << "1500,00" << "1500,00";
+        QTest::newRow("zero") << 0ll << "00,00"
+                              << "0,00"
+                              << "0";
+        QTest::newRow("five cents") << 5ll << "00,05"
+                                    << "0,05"
+                                    << "00,05";
+        QTest::newRow("five and a half") << 550ll << "05,50"
+                                         << "5,50"
+                                         << "05,50";
+        QTest::newRow("twelve") << 1200ll << "12,00"
+                                << "12,00"
+                                << "12,00";
+        QTest::newRow("most of two digits") << 9999ll << "99,99"
+                                            << "99,99"
+                                            << "99,99";
+        QTest::newRow("hundred") << 10000ll << "100,00"
+                                 << "100,00"
+                                 << "100,00";
+        QTest::newRow("no group separator") << 150000ll << "1500,00"
+                                            << "1500,00"
+                                            << "1500,00";
     }
 
     void forms()

@@ -1,7 +1,6 @@
 #include "storage/codepage.h"
 #include "storage/datafileerror.h"
 #include "storage/settingsfile.h"
-
 #include "support/programfolder.h"
 
 #include <QRandomGenerator>
@@ -58,21 +57,24 @@ private slots:
 
     void everyByteValueSurvives()
     {
-        SettingsFile settings = SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
+        SettingsFile settings =
+            SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
         for (int byte = 0; byte < 256; byte += 8) {
             QByteArray raw;
             for (int i = 0; i < 8; ++i)
                 raw.append(char(byte + i));
             const QString password = decode1254(raw);
             settings.setPassword(password, passwordRandom());
-            QCOMPARE(SettingsFile::fromLines(settings.lines(), QStringLiteral("ayar.dat")).password(),
-                     password);
+            QCOMPARE(
+                SettingsFile::fromLines(settings.lines(), QStringLiteral("ayar.dat")).password(),
+                password);
         }
     }
 
     void twoSavesDrawDifferentDigits()
     {
-        SettingsFile settings = SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
+        SettingsFile settings =
+            SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
         settings.setPassword(QStringLiteral("secret"), passwordRandom());
         const QStringList first = settings.lines();
         settings.setPassword(QStringLiteral("secret"), passwordRandom());
@@ -84,7 +86,8 @@ private slots:
     {
         // A fixed generator shows the layout: A = 4n + r + 50, B = r + 10; N = 5(c+500) + 98k.
         QRandomGenerator fixed(7);
-        SettingsFile settings = SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
+        SettingsFile settings =
+            SettingsFile::fromLines(readInstalled(), QStringLiteral("ayar.dat"));
         settings.setPassword(QStringLiteral("A"), fixed);
         const QString length = settings.line(SettingsLine::PasswordLength);
         const int a = length.left(2).toInt();
@@ -163,7 +166,8 @@ private slots:
         SettingsFile settings = SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
         settings.setPassword(QStringLiteral("pw"), passwordRandom());
         settings.save(folder.file(QStringLiteral("ayar.dat")));
-        QCOMPARE(folder.lines(QStringLiteral("ayar.dat")).last(), QStringLiteral("a note of the operator"));
+        QCOMPARE(folder.lines(QStringLiteral("ayar.dat")).last(),
+                 QStringLiteral("a note of the operator"));
     }
 
 private:

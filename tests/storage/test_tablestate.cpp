@@ -1,6 +1,5 @@
 #include "storage/datafileerror.h"
 #include "storage/tablestate.h"
-
 #include "support/programfolder.h"
 
 #include <QTest>
@@ -45,8 +44,8 @@ private slots:
     void swapExchangesWholeRecords()
     {
         TableState tables;
-        tables.setRecord(1, {QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("02,00"),
-                             QStringLiteral("00,50")});
+        tables.setRecord(1, {QStringLiteral("Ali"), QStringLiteral("10:00"),
+                             QStringLiteral("02,00"), QStringLiteral("00,50")});
         const TableState before = tables;
         tables.swap(1, 4);
         QCOMPARE(tables.lines().mid(16, 4), before.lines().mid(4, 4));
@@ -59,10 +58,14 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named");
-        QTest::newRow("start not a time") << 5 << "9:05" << "Line 6 holds \"9:05\"";
-        QTest::newRow("start hour out of range") << 1 << "24:00" << "Line 2";
-        QTest::newRow("limit not an amount") << 2 << "abc" << "Line 3 holds \"abc\"";
-        QTest::newRow("addition without comma") << 119 << "0550" << "Line 120";
+        QTest::newRow("start not a time") << 5 << "9:05"
+                                          << "Line 6 holds \"9:05\"";
+        QTest::newRow("start hour out of range") << 1 << "24:00"
+                                                 << "Line 2";
+        QTest::newRow("limit not an amount") << 2 << "abc"
+                                             << "Line 3 holds \"abc\"";
+        QTest::newRow("addition without comma") << 119 << "0550"
+                                                << "Line 120";
     }
 
     void damagedFilesAreRefusedWithFileAndLine()
@@ -86,7 +89,8 @@ private slots:
     void shortFileIsRefused()
     {
         try {
-            TableState::fromLines(QStringList(119, QStringLiteral("0")), QStringLiteral("zaman.dat"));
+            TableState::fromLines(QStringList(119, QStringLiteral("0")),
+                                  QStringLiteral("zaman.dat"));
             QFAIL("a short file was taken");
         } catch (const DataFileError &error) {
             QVERIFY(error.message().contains(QStringLiteral("119 lines")));

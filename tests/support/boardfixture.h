@@ -6,7 +6,6 @@
 #include "scriptedplatform.h"
 
 #include <QLineEdit>
-
 #include <memory>
 
 namespace kirveno::testing {
@@ -43,7 +42,8 @@ struct BoardFixture
 
     QStringList row(int table) const
     {
-        return {field(table, 0), field(table, 1), field(table, 2), field(table, 3), field(table, 4)};
+        return {field(table, 0), field(table, 1), field(table, 2), field(table, 3),
+                field(table, 4)};
     }
 };
 

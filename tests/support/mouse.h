@@ -11,7 +11,8 @@ namespace kirveno::testing {
 inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);

@@ -15,7 +15,8 @@ ProgramFolder::ProgramFolder()
 {
     const QString assets = QStringLiteral(KIRVENO_ASSETS "/");
     for (const char *name : {"ayar.dat", "zaman.dat", "gunluk.dat", "aylik.dat", "borc.dat"})
-        QFile::copy(assets + QStringLiteral("data/") + QLatin1String(name), file(QLatin1String(name)));
+        QFile::copy(assets + QStringLiteral("data/") + QLatin1String(name),
+                    file(QLatin1String(name)));
     QDir(path()).mkdir(QStringLiteral("language"));
     for (const char *name : {"english.ini", "turkish.ini"})
         QFile::copy(assets + QStringLiteral("language/") + QLatin1String(name),

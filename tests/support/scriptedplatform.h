@@ -4,7 +4,6 @@
 
 #include <QStringList>
 #include <QUrl>
-
 #include <deque>
 
 namespace kirveno::testing {

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and prints their figures:
+#   start-up of the board against a bare Qt window (median of repeated process starts, ratio),
+#   peak resident memory, one clock tick over 30 open tables, the idle board's processor use,
+#   and closing a table against large ledgers.
+# The windows run under Xvfb, as on a desktop.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+kirveno_install xvfb xauth python3
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIRVENO_TESTS=OFF -DKIRVENO_BENCH=ON
+cmake --build build/bench
+exec xvfb-run -a -s "-screen 0 1024x768x24" python3 bench/measure.py build/bench
