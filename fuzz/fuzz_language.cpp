@@ -2,7 +2,6 @@
 // holds the input as language/x.ini.
 
 #include "fuzzcheck.h"
-
 #include "settings/texttable.h"
 #include "storage/linefile.h"
 
@@ -63,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(table.text(name.toLower()) == table.text(name));
         }
     }
-    for (const char16_t *key : {u"Program_Name", u"program_version", u"Language", u"000012",
-                                u"000151", u""}) {
+    for (const char16_t *key :
+         {u"Program_Name", u"program_version", u"Language", u"000012", u"000151", u""}) {
         const QStringView view(key);
         FUZZ_CHECK(table.text(view) == first.value(view.toString().toCaseFolded()));
     }

@@ -2,14 +2,12 @@
 // closed session on a program folder whose daily ledger holds the input.
 
 #include "fuzzcheck.h"
-
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
 #include "storage/linefile.h"
 #include "storage/money.h"
 
 #include <QTemporaryDir>
-
 #include <optional>
 
 using namespace kirveno;

@@ -1,7 +1,6 @@
 // splitLines and joinLines: every read of a data file goes through them.
 
 #include "fuzzcheck.h"
-
 #include "storage/codepage.h"
 #include "storage/linefile.h"
 

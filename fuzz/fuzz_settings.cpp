@@ -1,14 +1,12 @@
 // ayar.dat: SettingsFile::fromLines and what the program reads from an accepted file.
 
 #include "fuzzcheck.h"
-
 #include "storage/codepage.h"
 #include "storage/datafileerror.h"
 #include "storage/linefile.h"
 #include "storage/settingsfile.h"
 
 #include <QRandomGenerator>
-
 #include <optional>
 
 using namespace kirveno;

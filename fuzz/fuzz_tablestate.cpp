@@ -1,9 +1,8 @@
 // zaman.dat: TableState::fromLines, the records of an accepted file, moving a session, and the
 // board's figures and the bill of every open table.
 
-#include "fuzzcheck.h"
-
 #include "board/tick.h"
+#include "fuzzcheck.h"
 #include "sessions/bill.h"
 #include "storage/datafileerror.h"
 #include "storage/linefile.h"

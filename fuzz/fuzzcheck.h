@@ -4,20 +4,18 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 // Shared by the fuzz targets: an invariant that breaks aborts with a message, so that libFuzzer
 // keeps the input as a crash.
-#define FUZZ_CHECK(condition)                                                                     \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
-            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__,             \
-                         #condition);                                                             \
-            std::abort();                                                                         \
-        }                                                                                         \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
 
 namespace kirveno::fuzz {

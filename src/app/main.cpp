@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     try {
         state = kirveno::ProgramState::load(kirveno::programFolder(), platform);
     } catch (const kirveno::DataFileError &error) {
-        platform.showError(nullptr, error.message());
+        platform.showError(nullptr, QStringLiteral("Kirveno LT cannot start.\n\n") + error.message());
         return 1;
     }
     kirveno::BoardWindow *board = nullptr;

@@ -11,7 +11,7 @@ namespace kirveno {
 class DataFileError : public std::exception
 {
 public:
-    DataFileError(QString file, QString problem);
+    DataFileError(QString file, const QString &problem);
 
     const QString &file() const { return m_file; }
     // The whole message for the operator.

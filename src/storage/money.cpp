@@ -43,6 +43,7 @@ namespace {
 // format strings.
 void appendNumber(QString &text, qint64 value, int minimumDigits)
 {
+    Q_ASSERT(value >= 0); // amounts and clock times are never negative
     char digits[24];
     int count = 0;
     do {

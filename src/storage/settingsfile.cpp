@@ -74,7 +74,7 @@ SettingsFile SettingsFile::fromLines(const QStringList &lines, const QString &fi
         || !isDigits(lines[SettingsLine::TableCount], lines[SettingsLine::TableCount].size())
         || count > 30) {
         throwBadLine(file, SettingsLine::TableCount, lines[SettingsLine::TableCount],
-                     QStringLiteral("a number of tables from 6 to 30"));
+                     QStringLiteral("a number of tables up to 30"));
     }
     for (int price : {int(SettingsLine::HourlyPrice), int(SettingsLine::MinimumCharge)}) {
         if (!isPrice(lines[price]))

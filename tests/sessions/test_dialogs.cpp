@@ -1,7 +1,7 @@
 #include "sessions/tabledialogs.h"
 #include "storage/datafileerror.h"
 #include "storage/settingsfile.h"
-#include "support/boardfixture.h"
+#include "support/dialogfixture.h"
 #include "widgets/arrowfield.h"
 #include "widgets/storedtextfield.h"
 
@@ -18,20 +18,6 @@ namespace {
 
 const QString zaman = QStringLiteral("zaman.dat");
 const QString gunluk = QStringLiteral("gunluk.dat");
-
-struct DialogFixture : BoardFixture
-{
-    std::unique_ptr<TableDialogs> dialogs;
-
-    void startDialogs()
-    {
-        start();
-        dialogs = std::make_unique<TableDialogs>(state, *board);
-        board->setSessionDialogs(dialogs.get());
-    }
-
-    QStringList record(int table) const { return folder.lines(zaman).mid(4 * table, 4); }
-};
 
 void click(QToolButton *arrow, int times = 1)
 {

@@ -1,7 +1,7 @@
 #include "board/boardwidgets.h"
 #include "sessions/tabledialogs.h"
 #include "storage/settingsfile.h"
-#include "support/boardfixture.h"
+#include "support/dialogfixture.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,6 +22,23 @@ void answerNextDialog(Qt::Key key)
     });
 }
 
+// A board with its dialogs, shown, on a folder past its first start.
+struct LifeFixture : DialogFixture
+{
+    LifeFixture()
+    {
+        folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        folder.write(QStringLiteral("gunluk.dat"), {"07.12.2026"});
+    }
+
+    BoardWindow &startShown()
+    {
+        startDialogs();
+        board->show();
+        return *board;
+    }
+};
+
 } // namespace
 
 class TestSessionLife : public QObject
@@ -32,14 +49,9 @@ private slots:
     // Open table 4 at 21:07, let the clock run to 23:15, close it from the board.
     void aWholeSessionThroughTheBoard()
     {
-        BoardFixture f;
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
-        f.folder.write(QStringLiteral("gunluk.dat"), {"07.12.2026"});
+        LifeFixture f;
         f.platform.setClock(QStringLiteral("07.12.2026 21:07"));
-        BoardWindow &board = f.start();
-        TableDialogs dialogs(f.state, board);
-        board.setSessionDialogs(&dialogs);
-        board.show();
+        BoardWindow &board = f.startShown();
         QVERIFY(QTest::qWaitForWindowActive(&board));
 
         answerNextDialog(Qt::Key_Return);
@@ -68,17 +80,13 @@ private slots:
     // The first closing on a new date moves the finished day into the monthly ledger.
     void closingOnANewDateRollsTheDayOver()
     {
-        BoardFixture f;
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        LifeFixture f;
         f.folder.write(QStringLiteral("gunluk.dat"),
                        {"06.12.2026", "A              10:00 ---- 11:00 ---- 05,50-",
                         "B              12:00 ---- 18:00 ---- 12,00-"});
         f.folder.openTable(0, QStringLiteral("Late"), QStringLiteral("23:30"));
         f.platform.setClock(QStringLiteral("07.12.2026 00:30"));
-        BoardWindow &board = f.start();
-        TableDialogs dialogs(f.state, board);
-        board.setSessionDialogs(&dialogs);
-        board.show();
+        BoardWindow &board = f.startShown();
         answerNextDialog(Qt::Key_Return);
         QTest::mouseClick(board.slot(0).image(TableSlot::Action::Close), Qt::LeftButton);
         QCOMPARE(f.folder.lines(QStringLiteral("aylik.dat")),
@@ -90,17 +98,13 @@ private slots:
     // Edit's "Close the Table" goes on to the bill of the same table.
     void editHandsOverToClosing()
     {
-        BoardFixture f;
-        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        LifeFixture f;
         f.folder.write(QStringLiteral("gunluk.dat"), {"07.12.2026"});
         f.folder.openTable(5, QStringLiteral("Ali"), QStringLiteral("10:00"));
         f.platform.setClock(QStringLiteral("07.12.2026 11:00"));
-        BoardWindow &board = f.start();
-        TableDialogs dialogs(f.state, board);
-        board.setSessionDialogs(&dialogs);
-        board.show();
+        BoardWindow &board = f.startShown();
         QTimer::singleShot(0, [&] {
-            dialogs.editDialog().closeTableButton()->click();
+            f.dialogs->editDialog().closeTableButton()->click();
             answerNextDialog(Qt::Key_Return);
         });
         QTest::mouseClick(board.slot(5).image(TableSlot::Action::Edit), Qt::LeftButton);
