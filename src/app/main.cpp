@@ -10,14 +10,14 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirveno"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kirveno LT v1.4"));
 
-    kirveno::QtPlatform platform;
+    kirveno::QtPlatform platform(kirveno::applicationTitle());
     kirveno::ProgramState state;
     try {
         state = kirveno::ProgramState::load(kirveno::programFolder(), platform);
     } catch (const kirveno::DataFileError &error) {
-        platform.showError(nullptr, QStringLiteral("Kirveno LT cannot start.\n\n") + error.message());
+        platform.showError(nullptr,
+                           QStringLiteral("Kirveno LT cannot start.\n\n") + error.message());
         return 1;
     }
     kirveno::BoardWindow *board = nullptr;

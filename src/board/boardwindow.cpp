@@ -23,8 +23,6 @@ namespace {
 
 constexpr int boardWidth = 367;
 constexpr int toolbarX[4] = {94, 134, 174, 214};
-constexpr int headerX[5] = {87, 168, 207, 246, 285};
-constexpr int headerWidth[5] = {80, 38, 38, 38, 76};
 
 const QString webSite = QStringLiteral("https://www.kirveno.example/");
 
@@ -78,10 +76,10 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
 
     // The board is activated when it is first shown and whenever it takes over from another of
     // the program's windows (not when the operator comes back from another program): when a
-    // window manager hands the focus back, and in any case when a dialog or message box closes.
+    // dialog or message box closes, and when the focus comes back from another window of ours.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
-        if (focus && focus == windowHandle() && (!m_activeBefore || m_lastFocus))
-            onActivated();
+        if (focus && focus == windowHandle() && m_lastFocus)
+            requestActivation();
         m_lastFocus = focus;
     });
     // Also sees the mouse on the name fields (dragging) and on the background picture.
@@ -130,7 +128,7 @@ void BoardWindow::buildBanner()
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
-        label->setGeometry(headerX[i], 41, headerWidth[i], 14);
+        label->setGeometry(TableSlot::fieldX[i], 41, TableSlot::fieldWidth[i], 14);
         label->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     }
 }
@@ -286,11 +284,15 @@ bool BoardWindow::clearRow(int table)
 
 QString BoardWindow::copyCost(int table)
 {
-    // Brings the row up to this minute first, so that a table closed before the clock's first
-    // tick after opening is still billed.
-    const QTime now = m_state.platform->now().time();
-    updateRow(table, now.hour() * 60 + now.minute());
-    return slot(table).costField()->text();
+    TableSlot &row = slot(table);
+    // A table closed before the clock's first tick after it was opened has no cost shown yet.
+    const int start = minutesOfClock(row.startField()->text());
+    if (row.costField()->text().isEmpty() && start >= 0) {
+        const QTime now = m_state.platform->now().time();
+        TableSlot::show(row.costField(),
+                        costText(m_tariff, elapsedMinutes(start, now.hour() * 60 + now.minute())));
+    }
+    return row.costField()->text();
 }
 
 void BoardWindow::ringBell()
@@ -302,8 +304,7 @@ void BoardWindow::ringBell()
 void BoardWindow::tick()
 {
     const QDateTime now = m_state.platform->now();
-    m_clockText = now.time().toString(QStringLiteral("HH:mm:ss"));
-    TableSlot::show(m_timeField, m_clockText.left(5));
+    TableSlot::show(m_timeField, now.time().toString(QStringLiteral("HH:mm")));
     if (now.date() != m_shownDate) {
         m_shownDate = now.date();
         TableSlot::show(m_dateField, dateText(m_shownDate));
@@ -336,9 +337,30 @@ void BoardWindow::updateRow(int table, int nowMinutes)
     }
 }
 
+void BoardWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        requestActivation();
+    }
+}
+
+void BoardWindow::requestActivation()
+{
+    // Once, after the window that handed over has gone, however many signs of it arrive.
+    if (m_activationPending)
+        return;
+    m_activationPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_activationPending = false;
+        if (isVisible() && !QApplication::activeModalWidget())
+            onActivated();
+    });
+}
+
 void BoardWindow::onActivated()
 {
-    m_activeBefore = true;
     if (m_closing)
         return;
     for (const char *name : {settingsFileName, tableStateFileName, dailyLedgerFileName}) {
@@ -356,7 +378,9 @@ void BoardWindow::onActivated()
     }
     if (m_state.settings.line(SettingsLine::FirstStart) == QLatin1String("0")) {
         // Set before anything else is shown, so that the first start happens once even if the
-        // program is closed right away. Starts from the file as it is now.
+        // program is closed right away. Starts from the file as it is now. A file that cannot
+        // take it is reported once; the first start is then over for this run all the same.
+        m_state.settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
         try {
             SettingsFile settings = SettingsFile::load(m_state.path(settingsFileName));
             settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
@@ -371,10 +395,7 @@ void BoardWindow::onActivated()
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Hide && qobject_cast<QDialog *>(watched) && isVisible()) {
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible() && !QApplication::activeModalWidget())
-                onActivated();
-        });
+        requestActivation();
         return false;
     }
     const QEvent::Type type = event->type();

@@ -62,6 +62,7 @@ public:
     void moveSession(int from, int to);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -72,6 +73,7 @@ private:
     void fillNameAndStart(int table);
     void updateRow(int table, int nowMinutes);
     bool reloadTables();
+    void requestActivation();
     void onActivated();
     void popUp(QMenu *menu, int x);
     void openPage(const char *englishPage, const char *turkishPage);
@@ -91,8 +93,8 @@ private:
     QMenu *m_settingsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QTimer m_clock;
-    QString m_clockText;
-    bool m_activeBefore = false;
+    bool m_shownBefore = false;
+    bool m_activationPending = false;
     QPointer<QWindow> m_lastFocus;
     QDate m_shownDate;
     bool m_closing = false;

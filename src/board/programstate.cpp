@@ -24,9 +24,14 @@ ProgramState ProgramState::load(const QString &folder, Platform &platform)
     return state;
 }
 
+QString applicationTitle()
+{
+    return QLatin1String(programName) + QStringLiteral(" v") + QLatin1String(programVersion);
+}
+
 QString ProgramState::boardTitle() const
 {
-    QString title = QStringLiteral("Kirveno LT v1.4");
+    QString title = applicationTitle();
     if (loaded)
         title += QStringLiteral("     ") + settings.businessName();
     return title;

@@ -7,8 +7,6 @@
 namespace kirveno {
 namespace {
 
-constexpr int fieldX[5] = {87, 168, 207, 246, 285};
-constexpr int fieldWidth[5] = {80, 38, 38, 38, 76};
 constexpr int imageX[3] = {1, 20, 39};
 const char *const actionPicture[3] = {":/pictures/action-open.jpg", ":/pictures/action-edit.jpg",
                                       ":/pictures/action-close.jpg"};

@@ -19,6 +19,10 @@ public:
     enum class NameColour { Window, Dragged, UsedUp };
     enum class Action { Open, Edit, Close };
 
+    // The columns of the five fields (name, start, passed, remaining, cost) on the board.
+    static constexpr int fieldX[5] = {87, 168, 207, 246, 285};
+    static constexpr int fieldWidth[5] = {80, 38, 38, 38, 76};
+
     TableSlot(QWidget *board, int table, bool shown);
 
     void showOpenState();

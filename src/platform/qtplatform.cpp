@@ -16,13 +16,15 @@
 
 namespace kirveno {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(QString applicationTitle)
+    : m_title(std::move(applicationTitle))
+{}
+
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::notice(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -37,8 +39,7 @@ bool QtPlatform::ask(QWidget *parent, const QString &title, const QString &text,
 
 void QtPlatform::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, m_title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

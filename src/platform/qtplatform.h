@@ -14,7 +14,8 @@ class SingleInstance;
 class QtPlatform : public Platform
 {
 public:
-    QtPlatform();
+    // The title of the program's message boxes.
+    explicit QtPlatform(QString applicationTitle);
     ~QtPlatform() override;
 
     void notice(QWidget *parent, const QString &text) override;
@@ -35,6 +36,7 @@ public:
     QString operatingSystem() override;
 
 private:
+    QString m_title;
     QHash<QString, QSoundEffect *> m_sounds;
     std::unique_ptr<SingleInstance> m_instance;
 };

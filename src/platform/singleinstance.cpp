@@ -64,12 +64,14 @@ bool SingleInstance::claim(std::function<void()> raise)
     QLocalServer::removeServer(m_key); // a socket left behind by a crash
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(m_server, &QLocalServer::newConnection, this, [this, raise = std::move(raise)] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            raise();
-        }
-    });
+    QObject::connect(m_server, &QLocalServer::newConnection, this,
+                     [this, raise = std::move(raise)] {
+                         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                                              &QObject::deleteLater);
+                             raise();
+                         }
+                     });
     m_server->listen(m_key);
     return true;
 }

@@ -227,15 +227,24 @@ void CloseTableDialog::accept()
             m_board.showClosedState(table());
             return;
         }
-        const ClosedSession session{
-            m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
-            clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
-        bookSession({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
-                    session, m_state.platform->now().date());
+        // A session booked by an earlier try whose table could not be freed is not booked again.
+        const BookedSession booked{table(), tables.record(table())};
+        if (m_bookedNotFreed != booked) {
+            const ClosedSession session{
+                m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
+                clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
+            bookSession({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
+                        session, m_state.platform->now().date());
+            m_bookedNotFreed = booked;
+        }
         tables.close(table());
         tables.save(tablePath);
+        m_bookedNotFreed.reset();
     } catch (const DataFileError &error) {
-        showError(error.message());
+        showError(m_bookedNotFreed ? QStringLiteral("The session is booked, but the table could "
+                                                    "not be freed.\n\n")
+                                         + error.message()
+                                   : error.message());
         return;
     }
     if (m_state.settings.soundOn())
@@ -246,27 +255,27 @@ void CloseTableDialog::accept()
 }
 
 TableDialogs::TableDialogs(ProgramState &state, BoardWindow &board)
-    : m_open(state, board)
-    , m_edit(state, board)
-    , m_close(state, board)
+    : m_open(new OpenTableDialog(state, board))
+    , m_edit(new EditTableDialog(state, board))
+    , m_close(new CloseTableDialog(state, board))
 {}
 
 void TableDialogs::openTable(int table)
 {
-    m_open.prepare(table);
-    m_open.exec();
+    m_open->prepare(table);
+    m_open->exec();
 }
 
 void TableDialogs::editTable(int table)
 {
-    if (m_edit.prepare(table) && m_edit.exec() == EditTableDialog::CloseRequested)
+    if (m_edit->prepare(table) && m_edit->exec() == EditTableDialog::CloseRequested)
         closeTable(table);
 }
 
 void TableDialogs::closeTable(int table)
 {
-    if (m_close.prepare(table))
-        m_close.exec();
+    if (m_close->prepare(table))
+        m_close->exec();
 }
 
 } // namespace kirveno

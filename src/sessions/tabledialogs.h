@@ -5,6 +5,9 @@
 #include "sessiondialog.h"
 #include "storage/tablestate.h"
 
+#include <QPointer>
+#include <optional>
+
 class QLineEdit;
 
 namespace kirveno {
@@ -91,7 +94,15 @@ public:
     void accept() override;
 
 private:
+    struct BookedSession
+    {
+        int table;
+        TableRecord record;
+        friend bool operator==(const BookedSession &, const BookedSession &) = default;
+    };
+
     Bill m_bill;
+    std::optional<BookedSession> m_bookedNotFreed;
     QLineEdit *m_name;
     QLineEdit *m_startHour;
     QLineEdit *m_startMinute;
@@ -101,7 +112,8 @@ private:
     QLineEdit *m_total;
 };
 
-// The board's row pictures lead here.
+// The board's row pictures lead here. The dialogs are the board's children and live as long as
+// it does.
 class TableDialogs : public SessionDialogs
 {
 public:
@@ -111,14 +123,14 @@ public:
     void editTable(int table) override;
     void closeTable(int table) override;
 
-    OpenTableDialog &openDialog() { return m_open; }
-    EditTableDialog &editDialog() { return m_edit; }
-    CloseTableDialog &closeDialog() { return m_close; }
+    OpenTableDialog &openDialog() { return *m_open; }
+    EditTableDialog &editDialog() { return *m_edit; }
+    CloseTableDialog &closeDialog() { return *m_close; }
 
 private:
-    OpenTableDialog m_open;
-    EditTableDialog m_edit;
-    CloseTableDialog m_close;
+    QPointer<OpenTableDialog> m_open;
+    QPointer<EditTableDialog> m_edit;
+    QPointer<CloseTableDialog> m_close;
 };
 
 } // namespace kirveno

@@ -88,4 +88,13 @@ bool fitsCodePage(QStringView text)
     return true;
 }
 
+bool fitsDataLine(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || byteOf(c) < 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace kirveno

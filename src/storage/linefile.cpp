@@ -87,6 +87,14 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 void writeLines(const QString &path, const QStringList &lines)
 {
+    // A line break inside a line would shift every later line of a file whose line order is
+    // its format.
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
+            throw DataFileError(path, QStringLiteral("A line to be written holds a line break: "
+                                                     "\"%1\". Nothing was written.")
+                                          .arg(line.simplified()));
+    }
     writeFileAtomically(path, joinLines(lines));
 }
 

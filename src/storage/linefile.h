@@ -13,7 +13,8 @@ QByteArray joinLines(const QStringList &lines);
 
 // Throws DataFileError naming the file when it cannot be read.
 QStringList readLines(const QString &path);
-// Throws DataFileError naming the file when it cannot be written; the old file then stays.
+// Throws DataFileError naming the file when it cannot be written, or when a line holds a line
+// break; the old file then stays.
 void writeLines(const QString &path, const QStringList &lines);
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 

@@ -93,11 +93,6 @@ Cents TableState::limit(int table) const
     return parseAmount(m_lines[table * linesPerTable + 2]).value_or(0);
 }
 
-Cents TableState::addition(int table) const
-{
-    return parseAmount(m_lines[table * linesPerTable + 3]).value_or(0);
-}
-
 void TableState::swap(int a, int b)
 {
     for (int k = 0; k < linesPerTable; ++k)

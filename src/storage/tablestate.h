@@ -40,7 +40,6 @@ public:
     bool isOpen(int table) const;
     // The pre-paid limit of a table in hundredths, 0 for none.
     Cents limit(int table) const;
-    Cents addition(int table) const;
     // Exchanges the two tables' records line by line.
     void swap(int a, int b);
 

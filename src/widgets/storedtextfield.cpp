@@ -15,19 +15,22 @@ StoredTextField::StoredTextField(int maxLength, Platform &platform, QWidget *par
 
 void StoredTextField::checkEdit(const QString &text)
 {
-    if (fitsCodePage(text)) {
+    if (fitsDataLine(text)) {
         m_accepted = text;
         return;
     }
     QString refused;
     for (QChar c : text) {
-        if (byteOf(c) < 0)
+        if (!fitsDataLine(QStringView(&c, 1)) && c.isPrint())
             refused.append(c);
     }
     setText(m_accepted);
-    m_platform.notice(this, QStringLiteral("The characters \"%1\" cannot be stored in the "
-                                           "program's files and were not taken.")
-                                .arg(refused));
+    m_platform.notice(this, refused.isEmpty()
+                                ? QStringLiteral("Line breaks and tabs cannot be stored in the "
+                                                 "program's files and were not taken.")
+                                : QStringLiteral("The characters \"%1\" cannot be stored in the "
+                                                 "program's files and were not taken.")
+                                      .arg(refused));
 }
 
 } // namespace kirveno

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -209,6 +210,8 @@ private slots:
         QCOMPARE(f.field(2, 1), QStringLiteral("10:30"));
         QCOMPARE(f.field(2, 3), QString());
         QCOMPARE(board.slot(2).nameColour(), TableSlot::NameColour::Window);
+        QCOMPARE(board.copyCost(2), QStringLiteral("2,00")); // as the clock last showed it
+        board.tick();
         QCOMPARE(board.copyCost(2), QStringLiteral("1,00"));
 
         f.folder.openTable(2, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
@@ -219,6 +222,13 @@ private slots:
         QVERIFY(!board.slot(2).image(TableSlot::Action::Close)->isVisibleTo(&board));
         f.setClock(QStringLiteral("07.12.2026 12:00"));
         QCOMPARE(f.row(2), (QStringList{"", "", "", "", ""}));
+
+        // Opened and closed again before the clock's next tick: the cost is that of now.
+        f.folder.openTable(2, QStringLiteral("Quick"), QStringLiteral("11:00"));
+        QVERIFY(board.refreshRow(2));
+        board.showOpenState(2);
+        QCOMPARE(f.field(2, 4), QString());
+        QCOMPARE(board.copyCost(2), QStringLiteral("2,00"));
 
         // A row operation that meets an unreadable file says so and changes nothing.
         QFile::remove(f.folder.file(QStringLiteral("zaman.dat")));
@@ -265,6 +275,26 @@ private slots:
                  QStringLiteral("1"));
         QCOMPARE(f.state.settings.line(SettingsLine::FirstStart), QStringLiteral("1"));
         QVERIFY(f.platform.notices.isEmpty());
+        QVERIFY(board.isVisible());
+    }
+
+    // A settings file that cannot take the first-start flag is reported once, not at every
+    // activation.
+    void firstStartFlagThatCannotBeSavedIsReportedOnce()
+    {
+        BoardFixture f;
+        BoardWindow &board = f.start();
+        QFile::remove(f.folder.file(QStringLiteral("ayar.dat")));
+        QDir(f.folder.path()).mkdir(QStringLiteral("ayar.dat")); // there, but unreadable
+        board.show();
+        QTRY_COMPARE(f.platform.errors.size(), 1);
+        for (int i = 0; i < 2; ++i) {
+            QDialog dialog(&board);
+            dialog.show();
+            dialog.close();
+            QTest::qWait(20);
+        }
+        QCOMPARE(f.platform.errors.size(), 1);
         QVERIFY(board.isVisible());
     }
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace kirveno;
 using namespace kirveno::testing;
@@ -198,6 +200,13 @@ private slots:
         QCOMPARE(open.nameField()->text(), QStringLiteral("Çağlar and frie"));
         QCOMPARE(f.platform.notices.size(), 1);
         QVERIFY(f.platform.notices.first().contains(QStringLiteral("☕")));
+
+        // A pasted line break would split the record over two lines of zaman.dat.
+        open.nameField()->setText(QStringLiteral("Ali"));
+        open.nameField()->insert(QStringLiteral("\r\nVeli"));
+        QCOMPARE(open.nameField()->text(), QStringLiteral("Ali"));
+        QCOMPARE(f.platform.notices.size(), 2);
+        QVERIFY(f.platform.notices.last().contains(QStringLiteral("Line breaks")));
     }
 
     void openingReportsAnUnwritableFileAndStaysOpen()
@@ -354,6 +363,43 @@ private slots:
         QCOMPARE(f.platform.notices.size(), 1);
         QVERIFY(f.platform.sounds.isEmpty());
         QVERIFY(!close.isVisible());
+        QVERIFY(!f.board->slot(0).isOpenState());
+    }
+
+    // The ledgers are written, then zaman.dat fails: the table stays open, and confirming again
+    // frees it without booking the session a second time.
+    void aTableThatCouldNotBeFreedIsNotBookedTwice()
+    {
+        DialogFixture f;
+        f.folder.write(gunluk, {"07.12.2026"});
+        for (int table = 0; table < 30; ++table)
+            f.folder.openTable(table, QStringLiteral("A long name %1").arg(table),
+                               QStringLiteral("10:00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 11:00"));
+        f.startDialogs();
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(0));
+        close.show();
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 400; // the short daily ledger fits, the 30 records of zaman.dat do not
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        close.accept();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QVERIFY(close.isVisible());
+        QCOMPARE(f.platform.errors.size(), 1);
+        QVERIFY(f.platform.errors.first().startsWith(QStringLiteral("The session is booked")));
+        QCOMPARE(f.folder.lines(gunluk).size(), 2);
+        QVERIFY(f.board->slot(0).isOpenState());
+
+        close.accept();
+        QVERIFY(!close.isVisible());
+        QCOMPARE(f.folder.lines(gunluk).size(), 2);
+        QCOMPARE(f.record(0), QStringList(4, QStringLiteral("0")));
         QVERIFY(!f.board->slot(0).isOpenState());
     }
 

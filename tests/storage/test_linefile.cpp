@@ -73,6 +73,20 @@ private slots:
         QCOMPARE(joinLines({}), QByteArray());
     }
 
+    void aLineBreakInsideALineIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zaman.dat"));
+        writeLines(path, {QStringLiteral("0"), QStringLiteral("0")});
+        try {
+            writeLines(path, {QStringLiteral("Ali\nVeli"), QStringLiteral("0")});
+            QFAIL("a line break was written inside a line");
+        } catch (const DataFileError &error) {
+            QVERIFY(error.message().contains(path));
+        }
+        QCOMPARE(readAll(path), QByteArray("0\r\n0\r\n"));
+    }
+
     void missingFileNamesIt()
     {
         QTemporaryDir dir;
