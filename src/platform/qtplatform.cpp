@@ -20,7 +20,10 @@ QtPlatform::QtPlatform(QString applicationTitle)
     : m_title(std::move(applicationTitle))
 {}
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform()
+{
+    qDeleteAll(m_sounds);
+}
 
 void QtPlatform::notice(QWidget *parent, const QString &text)
 {
@@ -49,7 +52,7 @@ void QtPlatform::playSound(const QString &wavPath)
         return;
     QSoundEffect *&effect = m_sounds[wavPath];
     if (!effect) {
-        effect = new QSoundEffect(qApp);
+        effect = new QSoundEffect;
         effect->setSource(QUrl::fromLocalFile(wavPath));
     }
     if (effect->status() == QSoundEffect::Error)
