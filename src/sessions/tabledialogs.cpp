@@ -50,25 +50,11 @@ QString clockOf(const ArrowField *hour, const ArrowField *minute)
     return clockOf(hour->text(), minute->text());
 }
 
-// Writes one table's record into zaman.dat as the file is now; false after a message.
-bool writeRecord(ProgramState &state, QWidget *dialog, int table, const TableRecord &record)
-{
-    try {
-        const QString path = state.path(tableStateFileName);
-        TableState tables = TableState::load(path);
-        tables.setRecord(table, record);
-        tables.save(path);
-        return true;
-    } catch (const DataFileError &error) {
-        state.platform->showError(dialog, error.message());
-        return false;
-    }
-}
-
 } // namespace
 
-OpenTableDialog::OpenTableDialog(ProgramState &state, BoardWindow &board)
-    : SessionDialog(state, board, u"000147")
+SessionFieldsDialog::SessionFieldsDialog(ProgramState &state, BoardWindow &board,
+                                         const char16_t *titleKey)
+    : SessionDialog(state, board, titleKey)
     , m_name(new StoredTextField(nameLength, *state.platform))
     , m_hour(hourArrows())
     , m_minute(minuteArrows())
@@ -81,24 +67,50 @@ OpenTableDialog::OpenTableDialog(ProgramState &state, BoardWindow &board)
     addRow(state.text(u"000015"), pair(m_limitWhole, ",", m_limitHundredths));
 }
 
-void OpenTableDialog::prepare(int table)
+void SessionFieldsDialog::showFields(const QString &name, int startMinutes, const QString &limit)
 {
-    setTable(table);
-    m_name->setText(QStringLiteral("Kirveno"));
-    const QTime now = m_state.platform->now().time();
-    m_hour->setValue(now.hour());
-    m_minute->setValue(now.minute());
-    m_limitWhole->setValue(0);
-    m_limitHundredths->setValue(0);
+    m_name->setText(name);
+    m_hour->setValue(startMinutes / 60);
+    m_minute->setValue(startMinutes % 60);
+    showAmount(limit, m_limitWhole, m_limitHundredths);
     m_name->setFocus();
     m_name->selectAll();
 }
 
+TableRecord SessionFieldsDialog::record(const QString &addition) const
+{
+    return {m_name->text(), clockOf(m_hour, m_minute), amountOf(m_limitWhole, m_limitHundredths),
+            addition};
+}
+
+bool SessionFieldsDialog::writeRecord(const TableRecord &record)
+{
+    try {
+        const QString path = m_state.path(tableStateFileName);
+        TableState tables = TableState::load(path);
+        tables.setRecord(table(), record);
+        tables.save(path);
+        return true;
+    } catch (const DataFileError &error) {
+        showError(error.message());
+        return false;
+    }
+}
+
+OpenTableDialog::OpenTableDialog(ProgramState &state, BoardWindow &board)
+    : SessionFieldsDialog(state, board, u"000147")
+{}
+
+void OpenTableDialog::prepare(int table)
+{
+    setTable(table);
+    const QTime now = m_state.platform->now().time();
+    showFields(QStringLiteral("Kirveno"), now.hour() * 60 + now.minute(), QStringLiteral("0"));
+}
+
 void OpenTableDialog::accept()
 {
-    const TableRecord record{m_name->text(), clockOf(m_hour, m_minute),
-                             amountOf(m_limitWhole, m_limitHundredths), QStringLiteral("0")};
-    if (!writeRecord(m_state, this, table(), record))
+    if (!writeRecord(record(QStringLiteral("0"))))
         return;
     QDialog::accept();
     if (m_board.refreshRow(table()))
@@ -106,20 +118,11 @@ void OpenTableDialog::accept()
 }
 
 EditTableDialog::EditTableDialog(ProgramState &state, BoardWindow &board)
-    : SessionDialog(state, board, u"000148")
-    , m_name(new StoredTextField(nameLength, *state.platform))
-    , m_hour(hourArrows())
-    , m_minute(minuteArrows())
-    , m_limitWhole(moneyArrows())
-    , m_limitHundredths(moneyArrows())
+    : SessionFieldsDialog(state, board, u"000148")
     , m_additionWhole(moneyArrows())
     , m_additionHundredths(moneyArrows())
     , m_closeTable(new QPushButton(state.text(u"000021")))
 {
-    m_name->setFixedWidth(150);
-    addRow(state.text(u"000013"), m_name);
-    addRow(state.text(u"000014"), pair(m_hour, ":", m_minute));
-    addRow(state.text(u"000015"), pair(m_limitWhole, ",", m_limitHundredths));
     addRow(state.text(u"000016"), pair(m_additionWhole, ",", m_additionHundredths));
     addButton(m_closeTable);
     connect(m_closeTable, &QPushButton::clicked, this, [this] { done(CloseRequested); });
@@ -128,30 +131,21 @@ EditTableDialog::EditTableDialog(ProgramState &state, BoardWindow &board)
 bool EditTableDialog::prepare(int table)
 {
     setTable(table);
-    TableRecord record;
+    TableRecord stored;
     try {
-        record = TableState::load(m_state.path(tableStateFileName)).record(table);
+        stored = TableState::load(m_state.path(tableStateFileName)).record(table);
     } catch (const DataFileError &error) {
         showError(error.message());
         return false;
     }
-    m_name->setText(record.name);
-    const int start = std::max(0, minutesOfClock(record.start));
-    m_hour->setValue(start / 60);
-    m_minute->setValue(start % 60);
-    showAmount(record.limit, m_limitWhole, m_limitHundredths);
-    showAmount(record.addition, m_additionWhole, m_additionHundredths);
-    m_name->setFocus();
-    m_name->selectAll();
+    showAmount(stored.addition, m_additionWhole, m_additionHundredths);
+    showFields(stored.name, std::max(0, minutesOfClock(stored.start)), stored.limit);
     return true;
 }
 
 void EditTableDialog::accept()
 {
-    const TableRecord record{m_name->text(), clockOf(m_hour, m_minute),
-                             amountOf(m_limitWhole, m_limitHundredths),
-                             amountOf(m_additionWhole, m_additionHundredths)};
-    if (!writeRecord(m_state, this, table(), record))
+    if (!writeRecord(record(amountOf(m_additionWhole, m_additionHundredths))))
         return;
     m_board.refreshRow(table());
     QDialog::accept();

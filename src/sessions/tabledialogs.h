@@ -15,23 +15,27 @@ namespace kirveno {
 class ArrowField;
 class StoredTextField;
 
-// Starts a session on a closed table: a name, a start time (now, by default) and an optional
-// pre-paid limit.
-class OpenTableDialog : public SessionDialog
+// The fields the opening and the editing dialog share: the name, the start time and the
+// pre-paid limit of a session.
+class SessionFieldsDialog : public SessionDialog
 {
     Q_OBJECT
 public:
-    OpenTableDialog(ProgramState &state, BoardWindow &board);
-    // Resets every field for the table; the dialog is then shown.
-    void prepare(int table);
-
     StoredTextField *nameField() const { return m_name; }
     ArrowField *hourField() const { return m_hour; }
     ArrowField *minuteField() const { return m_minute; }
     ArrowField *limitWholeField() const { return m_limitWhole; }
     ArrowField *limitHundredthsField() const { return m_limitHundredths; }
 
-    void accept() override;
+protected:
+    SessionFieldsDialog(ProgramState &state, BoardWindow &board, const char16_t *titleKey);
+
+    // Fills the fields; the name gets the focus, selected, so that typing replaces it.
+    void showFields(const QString &name, int startMinutes, const QString &limit);
+    // The record the fields make, with the given addition.
+    TableRecord record(const QString &addition) const;
+    // Writes the record into zaman.dat as the file is now; false after a message.
+    bool writeRecord(const TableRecord &record);
 
 private:
     StoredTextField *m_name;
@@ -41,8 +45,21 @@ private:
     ArrowField *m_limitHundredths;
 };
 
+// Starts a session on a closed table: a name, a start time (now, by default) and an optional
+// pre-paid limit.
+class OpenTableDialog : public SessionFieldsDialog
+{
+    Q_OBJECT
+public:
+    OpenTableDialog(ProgramState &state, BoardWindow &board);
+    // Resets every field for the table; the dialog is then shown.
+    void prepare(int table);
+
+    void accept() override;
+};
+
 // Changes a running session: name, start time, limit and addition; or hands it over to closing.
-class EditTableDialog : public SessionDialog
+class EditTableDialog : public SessionFieldsDialog
 {
     Q_OBJECT
 public:
@@ -53,11 +70,6 @@ public:
     // Loads the table's record from zaman.dat; false (after a message) when it cannot be read.
     bool prepare(int table);
 
-    StoredTextField *nameField() const { return m_name; }
-    ArrowField *hourField() const { return m_hour; }
-    ArrowField *minuteField() const { return m_minute; }
-    ArrowField *limitWholeField() const { return m_limitWhole; }
-    ArrowField *limitHundredthsField() const { return m_limitHundredths; }
     ArrowField *additionWholeField() const { return m_additionWhole; }
     ArrowField *additionHundredthsField() const { return m_additionHundredths; }
     QPushButton *closeTableButton() const { return m_closeTable; }
@@ -65,11 +77,6 @@ public:
     void accept() override;
 
 private:
-    StoredTextField *m_name;
-    ArrowField *m_hour;
-    ArrowField *m_minute;
-    ArrowField *m_limitWhole;
-    ArrowField *m_limitHundredths;
     ArrowField *m_additionWhole;
     ArrowField *m_additionHundredths;
     QPushButton *m_closeTable;
