@@ -205,7 +205,7 @@ void BoardWindow::buildMenus()
         m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")));
 }
 
-void BoardWindow::openPage(const char *englishPage, const char *turkishPage)
+void BoardWindow::openPage(const char *englishPage, const char *turkishPage) const
 {
     const bool turkish =
         m_state.loaded && m_state.settings.line(SettingsLine::Language) == QLatin1String("turkish");

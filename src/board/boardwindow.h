@@ -76,7 +76,7 @@ private:
     void requestActivation();
     void onActivated();
     void popUp(QMenu *menu, int x);
-    void openPage(const char *englishPage, const char *turkishPage);
+    void openPage(const char *englishPage, const char *turkishPage) const;
     void beginDrag(int table);
     void endDrag(QPoint globalPosition);
 
