@@ -19,7 +19,7 @@ struct DialogFixture : BoardFixture
 
     QStringList record(int table) const
     {
-        return folder.lines(QStringLiteral("zaman.dat")).mid(4 * table, 4);
+        return folder.lines(QStringLiteral("zaman.dat")).mid(4 * qsizetype(table), 4);
     }
 };
 

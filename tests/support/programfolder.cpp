@@ -61,10 +61,11 @@ void ProgramFolder::openTable(int table, const QString &name, const QString &sta
                               const QString &limit, const QString &addition) const
 {
     QStringList all = lines(QStringLiteral("zaman.dat"));
-    all[4 * table] = name;
-    all[4 * table + 1] = start;
-    all[4 * table + 2] = limit;
-    all[4 * table + 3] = addition;
+    const qsizetype first = 4 * qsizetype(table);
+    all[first] = name;
+    all[first + 1] = start;
+    all[first + 2] = limit;
+    all[first + 3] = addition;
     write(QStringLiteral("zaman.dat"), all);
 }
 
