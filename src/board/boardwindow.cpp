@@ -38,9 +38,6 @@ QLineEdit *headerField(QWidget *parent, QRect geometry)
     field->setFocusPolicy(Qt::NoFocus);
     field->setGeometry(geometry);
     field->setAlignment(Qt::AlignCenter);
-    QFont font = field->font();
-    font.setBold(true);
-    field->setFont(font);
     return field;
 }
 
@@ -59,6 +56,13 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     sky.setColor(QPalette::Window, QColor(135, 206, 235));
     setPalette(sky);
     setAutoFillBackground(true);
+    // Everything on the board is bold, in a size that leaves room for "23:59" in a 38-pixel
+    // field; the board's children take the font from it (its dialogs and menus are windows of
+    // their own and keep theirs).
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(11);
+    setFont(bold);
 
     if (state.loaded) {
         m_tariff = tariffOf(state.settings.line(SettingsLine::HourlyPrice),
@@ -125,9 +129,6 @@ void BoardWindow::buildBanner()
     const char16_t *const headers[5] = {u"000001", u"000002", u"000003", u"000004", u"000005"};
     for (int i = 0; i < 5; ++i) {
         auto *label = new QLabel(m_state.text(headers[i]), this);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
         label->setGeometry(TableSlot::fieldX[i], 41, TableSlot::fieldWidth[i], 14);
         label->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     }
@@ -142,9 +143,6 @@ void BoardWindow::buildRows()
     m_numbers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_numbers->setFrameShape(QFrame::NoFrame);
     m_numbers->setGeometry(58, 56, 27, 20 * m_tableCount + 4);
-    QFont bold = m_numbers->font();
-    bold.setBold(true);
-    m_numbers->setFont(bold);
     for (int n = 1; n <= m_tableCount; ++n) {
         auto *item = new QListWidgetItem(QString::number(n), m_numbers);
         item->setSizeHint(QSize(27, 20));

@@ -26,13 +26,9 @@ TableSlot::TableSlot(QWidget *board, int table, bool shown)
     }
     // Frameless white cells on the background picture, the one-pixel gaps between them drawing
     // the grid; a frame would leave too little room for "23:59" in 38 pixels.
-    QFont bold = board->font();
-    bold.setBold(true);
-    bold.setPixelSize(11);
     for (int i = 0; i < 5; ++i) {
         auto *field = new QLineEdit(board);
         field->setReadOnly(true);
-        field->setFont(bold);
         field->setFocusPolicy(i == 0 ? Qt::ClickFocus : Qt::NoFocus);
         field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
         field->setFrame(false);
