@@ -82,8 +82,9 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     // the program's windows (not when the operator comes back from another program): when a
     // dialog or message box closes, and when the focus comes back from another window of ours.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
-        if (focus && focus == windowHandle() && m_lastFocus)
-            requestActivation();
+        if (focus && focus == windowHandle() && m_lastFocus && m_lastFocus->type() != Qt::Popup
+            && m_lastFocus->type() != Qt::ToolTip)
+            requestActivation(); // a popup menu or a tooltip is not a window of its own
         m_lastFocus = focus;
     });
     // Also sees the mouse on the name fields (dragging) and on the background picture.

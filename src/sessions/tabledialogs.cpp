@@ -221,24 +221,19 @@ void CloseTableDialog::accept()
             m_board.showClosedState(table());
             return;
         }
-        // A session booked by an earlier try whose table could not be freed is not booked again.
-        const BookedSession booked{table(), tables.record(table())};
-        if (m_bookedNotFreed != booked) {
-            const ClosedSession session{
-                m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
-                clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
-            bookSession({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
-                        session, m_state.platform->now().date());
-            m_bookedNotFreed = booked;
-        }
+        const ClosedSession session{
+            m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
+            clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
+        QList<FileChange> changes =
+            bookingChanges({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
+                           session, m_state.platform->now().date());
+        const QStringList before = tables.lines();
         tables.close(table());
-        tables.save(tablePath);
-        m_bookedNotFreed.reset();
+        changes.append({tablePath, before, tables.lines()});
+        // Booked and freed together or not at all, so that trying again never books twice.
+        writeAllOrNothing(changes);
     } catch (const DataFileError &error) {
-        showError(m_bookedNotFreed ? QStringLiteral("The session is booked, but the table could "
-                                                    "not be freed.\n\n")
-                                         + error.message()
-                                   : error.message());
+        showError(error.message());
         return;
     }
     if (m_state.settings.soundOn())

@@ -6,7 +6,6 @@
 #include "storage/tablestate.h"
 
 #include <QPointer>
-#include <optional>
 
 class QLineEdit;
 
@@ -101,15 +100,7 @@ public:
     void accept() override;
 
 private:
-    struct BookedSession
-    {
-        int table;
-        TableRecord record;
-        friend bool operator==(const BookedSession &, const BookedSession &) = default;
-    };
-
     Bill m_bill;
-    std::optional<BookedSession> m_bookedNotFreed;
     QLineEdit *m_name;
     QLineEdit *m_startHour;
     QLineEdit *m_startMinute;

@@ -91,7 +91,7 @@ bool fitsCodePage(QStringView text)
 bool fitsDataLine(QStringView text)
 {
     for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || byteOf(c) < 0)
+        if (c.category() == QChar::Other_Control || byteOf(c) < 0)
             return false;
     }
     return true;

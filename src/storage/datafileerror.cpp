@@ -6,6 +6,7 @@ namespace kirveno {
 
 DataFileError::DataFileError(QString file, const QString &problem)
     : m_file(std::move(file))
+    , m_problem(problem)
     , m_message(QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(m_file), problem))
     , m_utf8(m_message.toUtf8())
 {}

@@ -14,12 +14,15 @@ public:
     DataFileError(QString file, const QString &problem);
 
     const QString &file() const { return m_file; }
+    // What is wrong, without the file name.
+    const QString &problem() const { return m_problem; }
     // The whole message for the operator.
     const QString &message() const { return m_message; }
     const char *what() const noexcept override { return m_utf8.constData(); }
 
 private:
     QString m_file;
+    QString m_problem;
     QString m_message;
     QByteArray m_utf8;
 };

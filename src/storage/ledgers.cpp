@@ -27,7 +27,11 @@ Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
 {
     if (line.size() <= amountColumn)
         return 0;
-    QStringView field = QStringView(line).mid(amountColumn);
+    // The total stands between the record's last separator and its closing "-": column 38 for
+    // every name of up to 15 characters, and still found behind a longer name.
+    const qsizetype last = line.lastIndexOf(separator);
+    QStringView field = QStringView(line).mid(
+        last >= amountColumn - separator.size() ? last + separator.size() : amountColumn);
     if (field.endsWith(QLatin1Char('-')))
         field.chop(1);
     const auto amount = parseAmount(field);
@@ -50,22 +54,23 @@ QString monthlyLine(const QString &dayLine, Cents total)
     return dayLine + separator + paddedAmount(total);
 }
 
-void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today)
+QList<FileChange> bookingChanges(const LedgerPaths &paths, const ClosedSession &session,
+                                 QDate today)
 {
     const QString record = dailyRecord(session);
     const QString todayText = dateText(today);
-    QStringList daily = readLines(paths.daily);
-    if (!daily.isEmpty() && daily.first() == todayText) {
-        daily.append(record);
-        writeLines(paths.daily, daily);
-        return;
-    }
-    const QString dayLine = daily.value(0);
+    const QStringList daily = readLines(paths.daily);
+    if (!daily.isEmpty() && daily.first() == todayText)
+        return {{paths.daily, daily, daily + QStringList{record}}};
     const Cents total = dayTotal(daily, paths.daily);
-    QStringList monthly = readLines(paths.monthly);
-    monthly.append(monthlyLine(dayLine, total));
-    writeLines(paths.monthly, monthly);
-    writeLines(paths.daily, {todayText, record});
+    const QStringList monthly = readLines(paths.monthly);
+    return {{paths.monthly, monthly, monthly + QStringList{monthlyLine(daily.value(0), total)}},
+            {paths.daily, daily, {todayText, record}}};
+}
+
+void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today)
+{
+    writeAllOrNothing(bookingChanges(paths, session, today));
 }
 
 } // namespace kirveno

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linefile.h"
 #include "money.h"
 
 #include <QDate>
@@ -43,9 +44,14 @@ struct LedgerPaths
     QString monthly;
 };
 
-// Books one closed session on the given date, rolling the previous day over first when the
-// daily ledger collects another date. Throws DataFileError before anything is written when a
-// ledger cannot be read or holds an amount that is not a number.
+// What booking one closed session on the given date changes: the daily ledger, and first the
+// monthly ledger when the daily one collects another date (the day roll-over). Reads both
+// ledgers and writes nothing; throws DataFileError when a ledger cannot be read or holds an
+// amount that is not a number.
+QList<FileChange> bookingChanges(const LedgerPaths &paths, const ClosedSession &session,
+                                 QDate today);
+
+// Books the session: all of its changes or, when a ledger cannot be written, none.
 void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today);
 
 } // namespace kirveno

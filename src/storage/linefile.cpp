@@ -85,6 +85,31 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         fail(file.errorString());
 }
 
+void writeAllOrNothing(const QList<FileChange> &changes, LineWriter write)
+{
+    for (qsizetype done = 0; done < changes.size(); ++done) {
+        try {
+            write(changes[done].path, changes[done].after);
+        } catch (const DataFileError &error) {
+            QStringList notBack;
+            for (qsizetype i = done - 1; i >= 0; --i) {
+                try {
+                    write(changes[i].path, changes[i].before);
+                } catch (const DataFileError &) {
+                    notBack.append(changes[i].path);
+                }
+            }
+            if (notBack.isEmpty())
+                throw;
+            throw DataFileError(error.file(),
+                                error.problem()
+                                    + QStringLiteral("\n\nThese files were already written and "
+                                                     "could not be put back: %1")
+                                          .arg(notBack.join(QStringLiteral(", "))));
+        }
+    }
+}
+
 void writeLines(const QString &path, const QStringList &lines)
 {
     // A line break inside a line would shift every later line of a file whose line order is

@@ -18,4 +18,19 @@ QStringList readLines(const QString &path);
 void writeLines(const QString &path, const QStringList &lines);
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// One file of a command that changes several: its lines as read, and as they are to be.
+struct FileChange
+{
+    QString path;
+    QStringList before;
+    QStringList after;
+};
+
+using LineWriter = void (*)(const QString &path, const QStringList &lines);
+
+// Writes the files in order. When one cannot be written, those already written get their former
+// lines back, so that the command has changed nothing and can safely be tried again; the error
+// is then thrown on (saying so, should a file not go back).
+void writeAllOrNothing(const QList<FileChange> &changes, LineWriter write = writeLines);
+
 } // namespace kirveno

@@ -18,7 +18,7 @@ private:
     void checkEdit(const QString &text);
 
     Platform &m_platform;
-    QString m_accepted;
+    QString m_accepted; // the text before the edit being checked
 };
 
 } // namespace kirveno

@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(f.row(0), (QStringList{"", "", "", "", ""}));
         QVERIFY(!board.slot(0).isOpenState());
         QCOMPARE(f.row(25), (QStringList{"Hidden", "08:00", "01:35", "00:00", "3,20"}));
+        QCOMPARE(board.slot(1).nameField()->cursorPosition(), 0); // long names show their start
         QVERIFY(!board.slot(25).nameField()->isVisible());
         // Hidden rows ring too: their limit ran out 35 minutes ago.
         QCOMPARE(f.platform.sounds.size(), 1);
@@ -381,6 +382,15 @@ private slots:
         QTRY_VERIFY(board.helpMenu()->isVisible());
         QCOMPARE(board.helpMenu()->pos(), QPoint(frame.left() + 214, frame.top() + 45));
         board.helpMenu()->close();
+
+        // A popup menu is not a window the board takes over from.
+        QFile::remove(f.folder.file(QStringLiteral("gunluk.dat")));
+        QTest::mouseClick(icons[2], Qt::LeftButton);
+        QTRY_VERIFY(board.settingsMenu()->isVisible());
+        QTest::keyClick(board.settingsMenu(), Qt::Key_Escape);
+        QTest::qWait(20);
+        QVERIFY(f.platform.notices.isEmpty());
+        QVERIFY(board.isVisible());
     }
 
     void menusAndPages()

@@ -253,6 +253,23 @@ private slots:
         QVERIFY(f.board->slot(3).isOpenState());
     }
 
+    // A name the field would refuse from the keyboard (a hand-edited tab) is loaded as stored,
+    // not replaced by the name of the session edited before.
+    void editingKeepsAStoredNameAsItIs()
+    {
+        DialogFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"));
+        f.folder.openTable(2, QStringLiteral("Veli\tand co"), QStringLiteral("10:30"));
+        f.startDialogs();
+        EditTableDialog &edit = f.dialogs->editDialog();
+        QVERIFY(edit.prepare(1));
+        QVERIFY(edit.prepare(2));
+        QCOMPARE(edit.nameField()->text(), QStringLiteral("Veli\tand co"));
+        edit.accept();
+        QCOMPARE(f.record(2)[0], QStringLiteral("Veli\tand co"));
+        QVERIFY(f.platform.notices.isEmpty());
+    }
+
     void removingTheLimitEmptiesTheRemainingTime()
     {
         DialogFixture f;
@@ -366,9 +383,9 @@ private slots:
         QVERIFY(!f.board->slot(0).isOpenState());
     }
 
-    // The ledgers are written, then zaman.dat fails: the table stays open, and confirming again
-    // frees it without booking the session a second time.
-    void aTableThatCouldNotBeFreedIsNotBookedTwice()
+    // The daily ledger is written, then zaman.dat fails: the booking is taken back and the table
+    // stays open, so that confirming again books the session once.
+    void aTableThatCouldNotBeFreedIsNotBooked()
     {
         DialogFixture f;
         f.folder.write(gunluk, {"07.12.2026"});
@@ -392,8 +409,8 @@ private slots:
 
         QVERIFY(close.isVisible());
         QCOMPARE(f.platform.errors.size(), 1);
-        QVERIFY(f.platform.errors.first().startsWith(QStringLiteral("The session is booked")));
-        QCOMPARE(f.folder.lines(gunluk).size(), 2);
+        QVERIFY(f.platform.errors.first().contains(f.folder.file(zaman)));
+        QCOMPARE(f.folder.lines(gunluk), QStringList{"07.12.2026"});
         QVERIFY(f.board->slot(0).isOpenState());
 
         close.accept();
