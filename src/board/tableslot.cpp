@@ -84,10 +84,8 @@ void TableSlot::setNameColour(NameColour colour)
 
 void TableSlot::show(QLineEdit *field, const QString &text)
 {
-    if (field->text() == text)
-        return;
-    field->setText(text);
-    field->setCursorPosition(0); // a text wider than its field shows its beginning
+    if (field->text() != text)
+        field->setText(text);
 }
 
 void TableSlot::clearFields()
