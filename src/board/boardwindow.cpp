@@ -231,7 +231,6 @@ void BoardWindow::fillNameAndStart(int table)
 {
     const TableRecord record = m_state.tables.record(table);
     TableSlot::show(slot(table).nameField(), record.name);
-    slot(table).nameField()->setCursorPosition(0); // a long name shows its beginning
     TableSlot::show(slot(table).startField(), record.isOpen() ? record.start : QString());
 }
 

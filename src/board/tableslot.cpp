@@ -84,8 +84,13 @@ void TableSlot::setNameColour(NameColour colour)
 
 void TableSlot::show(QLineEdit *field, const QString &text)
 {
-    if (field->text() != text)
-        field->setText(text);
+    if (field->text() == text)
+        return;
+    field->setText(text);
+    // A name or a time left of more than 99 hours may not fit its field: show its beginning.
+    // (Shorter texts always fit; leaving their cursor alone keeps the clock's tick cheap.)
+    if (text.size() > 5)
+        field->setCursorPosition(0);
 }
 
 void TableSlot::clearFields()
