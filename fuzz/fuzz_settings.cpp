@@ -1,5 +1,6 @@
 // ayar.dat: SettingsFile::fromLines and what the program reads from an accepted file.
 
+#include "board/tick.h"
 #include "fuzzcheck.h"
 #include "storage/codepage.h"
 #include "storage/datafileerror.h"
@@ -40,7 +41,7 @@ void checkPasswordRoundTrip(const SettingsFile &settings, const QString &passwor
     }
     FUZZ_CHECK(reread->password() == password);
     FUZZ_CHECK(reread->tableCount() == settings.tableCount());
-    FUZZ_CHECK(reread->hourlyPrice() == settings.hourlyPrice());
+    FUZZ_CHECK(reread->line(SettingsLine::HourlyPrice) == settings.line(SettingsLine::HourlyPrice));
 }
 
 } // namespace
@@ -60,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const int tables = settings.tableCount();
     FUZZ_CHECK(tables >= 6 && tables <= 30);
-    const Cents price = settings.hourlyPrice();
-    FUZZ_CHECK(price >= 0 && price <= 9999);
-    const Cents minimum = settings.minimumCharge();
-    FUZZ_CHECK(minimum >= 0 && minimum <= 9999);
+    const Tariff tariff = tariffOf(settings.line(SettingsLine::HourlyPrice),
+                                   settings.line(SettingsLine::MinimumCharge));
+    FUZZ_CHECK(tariff.hourlyPrice >= 0 && tariff.hourlyPrice <= 9999);
+    FUZZ_CHECK(tariff.minimumCharge >= 0 && tariff.minimumCharge <= 9999);
     (void)settings.soundOn();
     (void)settings.businessName();
 

@@ -116,16 +116,6 @@ int SettingsFile::tableCount() const
     return std::max(6, m_lines[SettingsLine::TableCount].toInt());
 }
 
-Cents SettingsFile::hourlyPrice() const
-{
-    return parseAmount(m_lines[SettingsLine::HourlyPrice]).value_or(0);
-}
-
-Cents SettingsFile::minimumCharge() const
-{
-    return parseAmount(m_lines[SettingsLine::MinimumCharge]).value_or(0);
-}
-
 QString SettingsFile::password() const
 {
     const int length = passwordLengthOf(m_lines[SettingsLine::PasswordLength]);

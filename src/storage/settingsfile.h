@@ -43,8 +43,6 @@ public:
     QString businessName() const { return m_lines[SettingsLine::BusinessName]; }
     // The number of rows the board shows: the stored count, at least 6.
     int tableCount() const;
-    Cents hourlyPrice() const;
-    Cents minimumCharge() const;
     bool soundOn() const { return m_lines[SettingsLine::Sound] == QLatin1String("1"); }
 
     // The stored password, decoded from lines 5-13.

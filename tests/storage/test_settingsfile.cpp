@@ -1,3 +1,4 @@
+#include "board/tick.h"
 #include "storage/codepage.h"
 #include "storage/datafileerror.h"
 #include "storage/settingsfile.h"
@@ -20,8 +21,10 @@ private slots:
         const SettingsFile settings = SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
         QCOMPARE(settings.lines().size(), 17);
         QCOMPARE(settings.tableCount(), 10);
-        QCOMPARE(settings.hourlyPrice(), 200);
-        QCOMPARE(settings.minimumCharge(), 50);
+        const Tariff tariff = tariffOf(settings.line(SettingsLine::HourlyPrice),
+                                       settings.line(SettingsLine::MinimumCharge));
+        QCOMPARE(tariff.hourlyPrice, 200);
+        QCOMPARE(tariff.minimumCharge, 50);
         QVERIFY(settings.soundOn());
         QCOMPARE(settings.password(), QString());
         QCOMPARE(settings.line(SettingsLine::Language), QStringLiteral("english"));
