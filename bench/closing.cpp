@@ -1,7 +1,8 @@
 // The file work of closing a table (read zaman.dat, book into the ledgers, write zaman.dat)
 // against a daily ledger of 10,000 records and a monthly ledger of 3,650 lines, on the same
 // date and with a roll-over. Prints the medians in milliseconds. bench_closing FOLDER
-#include "storage/ledgers.h"
+#include "sessions/closing.h"
+
 #include "storage/linefile.h"
 #include "storage/tablestate.h"
 
@@ -17,13 +18,9 @@ namespace {
 
 void closeOneTable(const QString &folder, QDate today)
 {
-    const QString tablePath = folder + QStringLiteral("zaman.dat");
-    TableState tables = TableState::load(tablePath);
-    bookSession({folder + QStringLiteral("gunluk.dat"), folder + QStringLiteral("aylik.dat")},
-                {QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("23:15"), 550},
-                today);
-    tables.close(3);
-    tables.save(tablePath);
+    closeTable(folder, 3,
+               {QStringLiteral("Kirveno"), QStringLiteral("21:07"), QStringLiteral("23:15"), 550},
+               today);
 }
 
 double medianMs(std::vector<qint64> samples)

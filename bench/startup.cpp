@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     kirveno::QtPlatform platform(kirveno::applicationTitle());
-    kirveno::ProgramState state =
-        kirveno::ProgramState::load(args.value(1) + QLatin1Char('/'), platform);
+    kirveno::ProgramState state;
+    state.load(args.value(1) + QLatin1Char('/'), platform);
     if (!platform.claimSingleInstance(state.boardTitle(), [] {}))
         return 0;
     kirveno::BoardWindow board(state);

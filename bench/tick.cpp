@@ -47,8 +47,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     BenchPlatform platform;
-    kirveno::ProgramState state =
-        kirveno::ProgramState::load(app.arguments().value(1) + QLatin1Char('/'), platform);
+    kirveno::ProgramState state;
+    state.load(app.arguments().value(1) + QLatin1Char('/'), platform);
     kirveno::BoardWindow board(state);
     board.show();
     QCoreApplication::processEvents();

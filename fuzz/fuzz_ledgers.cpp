@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString record = dailyRecord(session);
     const bool sameDay = !lines.isEmpty() && lines.first() == dateText(today);
     try {
-        bookSession(f.paths, session, today);
+        commitChange(bookingChanges(f.paths, session, today));
     } catch (const DataFileError &error) {
         // Refused before anything was written.
         FUZZ_CHECK(!sameDay && !readable);

@@ -14,10 +14,10 @@ int main(int argc, char *argv[])
     kirveno::QtPlatform platform(kirveno::applicationTitle());
     kirveno::ProgramState state;
     try {
-        state = kirveno::ProgramState::load(kirveno::programFolder(), platform);
+        state.load(kirveno::programFolder(), platform);
     } catch (const kirveno::DataFileError &error) {
         platform.showError(nullptr,
-                           QStringLiteral("Kirveno LT cannot start.\n\n") + error.message());
+                           state.text(u"000190") + QStringLiteral("\n\n") + state.message(error));
         return 1;
     }
     kirveno::BoardWindow *board = nullptr;

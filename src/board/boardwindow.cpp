@@ -240,7 +240,7 @@ bool BoardWindow::reloadTables()
         m_state.tables = TableState::load(m_state.path(tableStateFileName));
         return true;
     } catch (const DataFileError &error) {
-        m_state.platform->showError(this, error.message());
+        m_state.platform->showError(this, m_state.message(error));
         return false;
     }
 }
@@ -386,7 +386,7 @@ void BoardWindow::onActivated()
             settings.save(m_state.path(settingsFileName));
             m_state.settings = settings;
         } catch (const DataFileError &error) {
-            m_state.platform->showError(this, error.message());
+            m_state.platform->showError(this, m_state.message(error));
         }
     }
 }
@@ -459,15 +459,17 @@ void BoardWindow::beginDrag(int table)
 void BoardWindow::endDrag(QPoint globalPosition)
 {
     const int source = m_dragSource;
-    m_dragSource = -1;
     QApplication::restoreOverrideCursor();
     const QWidget *under = childAt(mapFromGlobal(globalPosition));
     for (int table = 0; table < tableSlots; ++table) {
         if (under && under == slot(table).nameField()) {
+            // Still the drag source while the question is open, so that the clock leaves the
+            // name green until the operator answers.
             moveSession(source, table);
             break;
         }
     }
+    m_dragSource = -1;
     slot(source).setNameColour(TableSlot::NameColour::Window);
 }
 
@@ -487,7 +489,7 @@ void BoardWindow::moveSession(int from, int to)
         m_state.tables.save(m_state.path(tableStateFileName));
     } catch (const DataFileError &error) {
         m_state.tables.swap(from, to);
-        m_state.platform->showError(this, error.message());
+        m_state.platform->showError(this, m_state.message(error));
         return;
     }
     if (targetFree)

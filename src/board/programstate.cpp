@@ -5,23 +5,21 @@
 
 namespace kirveno {
 
-ProgramState ProgramState::load(const QString &folder, Platform &platform)
+void ProgramState::load(const QString &programFolder, Platform &programPlatform)
 {
-    ProgramState state;
-    state.folder = folder;
-    state.platform = &platform;
-    state.texts = TextTable::builtInEnglish();
-    state.languageName = state.texts.text(u"Language");
-    if (!QFileInfo::exists(state.path(settingsFileName))
-        || !QFileInfo::exists(state.path(tableStateFileName)))
-        return state;
-    state.settings = SettingsFile::load(state.path(settingsFileName));
-    ActiveTexts active = loadActiveTexts(folder, state.settings.line(SettingsLine::Language));
-    state.texts = std::move(active.table);
-    state.languageName = std::move(active.languageName);
-    state.tables = TableState::load(state.path(tableStateFileName));
-    state.loaded = true;
-    return state;
+    folder = programFolder;
+    platform = &programPlatform;
+    texts = TextTable::builtInEnglish();
+    languageName = texts.text(u"Language");
+    recoverProgramFolder(folder);
+    if (!QFileInfo::exists(path(settingsFileName)) || !QFileInfo::exists(path(tableStateFileName)))
+        return;
+    settings = SettingsFile::load(path(settingsFileName));
+    ActiveTexts active = loadActiveTexts(folder, settings.line(SettingsLine::Language));
+    texts = std::move(active.table);
+    languageName = std::move(active.languageName);
+    tables = TableState::load(path(tableStateFileName));
+    loaded = true;
 }
 
 QString applicationTitle()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/texttable.h"
+#include "storage/programfiles.h"
 #include "storage/settingsfile.h"
 #include "storage/tablestate.h"
 
@@ -8,24 +9,19 @@ namespace kirveno {
 
 class Platform;
 
-inline constexpr auto settingsFileName = "ayar.dat";
-inline constexpr auto tableStateFileName = "zaman.dat";
-inline constexpr auto dailyLedgerFileName = "gunluk.dat";
-inline constexpr auto monthlyLedgerFileName = "aylik.dat";
-inline constexpr auto bellFileName = "zil01.wav";
-inline constexpr auto cashRegisterFileName = "yazarkasa01.wav";
-
 // What every window shares: the program folder, the copies of the settings and of the table
 // state, the texts in force and the platform. Made once by the entry point.
 struct ProgramState
 {
-    // Reads ayar.dat, the language file it names and zaman.dat. When ayar.dat or zaman.dat is
-    // missing nothing is loaded (the board then ends the program with its message); a file
-    // that is there but damaged throws DataFileError.
-    static ProgramState load(const QString &folder, Platform &platform);
+    // Completes a change that a kill interrupted, then reads ayar.dat, the language file it
+    // names and zaman.dat. When ayar.dat or zaman.dat is missing nothing is loaded (the board
+    // then ends the program with its message); a file that is there but damaged throws
+    // DataFileError, which the texts read so far put into words.
+    void load(const QString &programFolder, Platform &programPlatform);
 
     QString path(const char *fileName) const { return folder + QLatin1String(fileName); }
     QString text(QStringView key) const { return texts.text(key); }
+    QString message(const DataFileError &error) const { return texts.message(error); }
     // The board's title, by which a second start finds the first.
     QString boardTitle() const;
 
@@ -34,7 +30,7 @@ struct ProgramState
     bool loaded = false;
     SettingsFile settings;
     TableState tables;
-    TextTable texts;
+    TextTable texts = TextTable::builtInEnglish();
     QString languageName;
 };
 

@@ -1,9 +1,9 @@
 #include "tabledialogs.h"
 
 #include "board/programstate.h"
+#include "closing.h"
 #include "platform/platform.h"
 #include "storage/datafileerror.h"
-#include "storage/ledgers.h"
 #include "widgets/arrowfield.h"
 #include "widgets/storedtextfield.h"
 
@@ -55,7 +55,7 @@ QString clockOf(const ArrowField *hour, const ArrowField *minute)
 SessionFieldsDialog::SessionFieldsDialog(ProgramState &state, BoardWindow &board,
                                          const char16_t *titleKey)
     : SessionDialog(state, board, titleKey)
-    , m_name(new StoredTextField(nameLength, *state.platform))
+    , m_name(new StoredTextField(nameLength, state))
     , m_hour(hourArrows())
     , m_minute(minuteArrows())
     , m_limitWhole(moneyArrows())
@@ -86,13 +86,10 @@ TableRecord SessionFieldsDialog::record(const QString &addition) const
 bool SessionFieldsDialog::writeRecord(const TableRecord &record)
 {
     try {
-        const QString path = m_state.path(tableStateFileName);
-        TableState tables = TableState::load(path);
-        tables.setRecord(table(), record);
-        tables.save(path);
+        writeTableRecord(m_state.path(tableStateFileName), table(), record);
         return true;
     } catch (const DataFileError &error) {
-        showError(error.message());
+        showError(m_state.message(error));
         return false;
     }
 }
@@ -135,7 +132,7 @@ bool EditTableDialog::prepare(int table)
     try {
         stored = TableState::load(m_state.path(tableStateFileName)).record(table);
     } catch (const DataFileError &error) {
-        showError(error.message());
+        showError(m_state.message(error));
         return false;
     }
     showAmount(stored.addition, m_additionWhole, m_additionHundredths);
@@ -183,14 +180,12 @@ bool CloseTableDialog::prepare(int table)
     try {
         record = TableState::load(m_state.path(tableStateFileName)).record(table);
     } catch (const DataFileError &error) {
-        showError(error.message());
+        showError(m_state.message(error));
         return false;
     }
     const auto bill = billOf(cost, record.addition);
     if (!bill) {
-        showError(QStringLiteral("The cost \"%1\" of table %2 is not an amount.")
-                      .arg(cost)
-                      .arg(table + 1));
+        showError(fillPlaces(m_state.text(u"000208"), {cost, QString::number(table + 1)}));
         return false;
     }
     m_bill = *bill;
@@ -208,37 +203,25 @@ bool CloseTableDialog::prepare(int table)
 
 void CloseTableDialog::accept()
 {
-    const QString tablePath = m_state.path(tableStateFileName);
+    const ClosedSession session{m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
+                                clockOf(m_finishHour->text(), m_finishMinute->text()),
+                                m_bill.total};
+    Closing closing = Closing::Booked;
     try {
-        TableState tables = TableState::load(tablePath);
-        if (!tables.isOpen(table())) {
-            // Booking a table that is no longer open would bill a session twice.
-            m_state.platform->notice(this, QStringLiteral("Table %1 is not open any more; "
-                                                          "nothing was booked.")
-                                               .arg(table() + 1));
-            QDialog::reject();
-            m_board.clearRow(table());
-            m_board.showClosedState(table());
-            return;
-        }
-        const ClosedSession session{
-            m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
-            clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
-        QList<FileChange> changes =
-            bookingChanges({m_state.path(dailyLedgerFileName), m_state.path(monthlyLedgerFileName)},
-                           session, m_state.platform->now().date());
-        const QStringList before = tables.lines();
-        tables.close(table());
-        changes.append({tablePath, before, tables.lines()});
-        // Booked and freed together or not at all, so that trying again never books twice.
-        writeAllOrNothing(changes);
+        closing = closeTable(m_state.folder, table(), session, m_state.platform->now().date());
     } catch (const DataFileError &error) {
-        showError(error.message());
+        showError(m_state.message(error));
         return;
     }
-    if (m_state.settings.soundOn())
-        m_state.platform->playSound(m_state.path(cashRegisterFileName));
-    QDialog::accept();
+    if (closing == Closing::TableNotOpen) {
+        m_state.platform->notice(
+            this, fillPlaces(m_state.text(u"000207"), {QString::number(table() + 1)}));
+        QDialog::reject();
+    } else {
+        if (m_state.settings.soundOn())
+            m_state.platform->playSound(m_state.path(cashRegisterFileName));
+        QDialog::accept();
+    }
     m_board.clearRow(table());
     m_board.showClosedState(table());
 }

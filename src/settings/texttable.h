@@ -9,19 +9,27 @@
 // winning, values kept with their leading and trailing spaces.
 namespace kirveno {
 
+class DataFileError;
+
 class TextTable
 {
 public:
     static TextTable fromLines(const QStringList &lines);
     // The English table carried inside the program.
-    static TextTable builtInEnglish();
+    static const TextTable &builtInEnglish();
 
-    // The value of the first entry with this name, or an empty text.
+    // The value of the first entry with this name, or an empty text. The program's own keys
+    // (000190 on) that a language file lacks take the built-in English text.
     QString text(QStringView key) const;
+    // The text of a file error for the operator: the file, then what is wrong.
+    QString message(const DataFileError &error) const;
 
 private:
     QHash<QString, QString> m_entries; // by case-folded name
 };
+
+// The text with its places %1 to %9 filled by the values in order; a place without a value stays.
+QString fillPlaces(const QString &text, const QStringList &values);
 
 struct ActiveTexts
 {

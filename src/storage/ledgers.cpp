@@ -28,16 +28,17 @@ Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
     if (line.size() <= amountColumn)
         return 0;
     // The total stands between the record's last separator and its closing "-": column 38 for
-    // every name of up to 15 characters, and still found behind a longer name.
+    // every name of up to 15 characters, and still found behind a longer name. Whatever follows
+    // the "-" (a blank left by an editor) is not part of it.
     const qsizetype last = line.lastIndexOf(separator);
-    QStringView field = QStringView(line).mid(
+    QStringView field = QStringView(line).sliced(
         last >= amountColumn - separator.size() ? last + separator.size() : amountColumn);
-    if (field.endsWith(QLatin1Char('-')))
-        field.chop(1);
+    const qsizetype closing = field.indexOf(QLatin1Char('-'));
+    if (closing >= 0)
+        field.truncate(closing);
     const auto amount = parseAmount(field);
     if (!amount)
-        throwBadLine(file, lineIndex, line,
-                     QStringLiteral("a booked total such as 05,50 in column 38"));
+        throwBadLine(file, lineIndex, line, u"000203");
     return *amount;
 }
 
@@ -61,16 +62,11 @@ QList<FileChange> bookingChanges(const LedgerPaths &paths, const ClosedSession &
     const QString todayText = dateText(today);
     const QStringList daily = readLines(paths.daily);
     if (!daily.isEmpty() && daily.first() == todayText)
-        return {{paths.daily, daily, daily + QStringList{record}}};
+        return {{paths.daily, daily + QStringList{record}}};
     const Cents total = dayTotal(daily, paths.daily);
     const QStringList monthly = readLines(paths.monthly);
-    return {{paths.monthly, monthly, monthly + QStringList{monthlyLine(daily.value(0), total)}},
-            {paths.daily, daily, {todayText, record}}};
-}
-
-void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today)
-{
-    writeAllOrNothing(bookingChanges(paths, session, today));
+    return {{paths.monthly, monthly + QStringList{monthlyLine(daily.value(0), total)}},
+            {paths.daily, {todayText, record}}};
 }
 
 } // namespace kirveno

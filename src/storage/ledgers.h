@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linefile.h"
+#include "journal.h"
 #include "money.h"
 
 #include <QDate>
@@ -27,9 +27,9 @@ QString dateText(QDate date);
 // five characters, "-". 43 characters for totals below 100.
 QString dailyRecord(const ClosedSession &session);
 
-// The booked total of a daily record, read from column 38 up to the record's closing "-"; a line
-// too short to reach column 38 books nothing. Throws DataFileError naming the file, the line
-// and the text when the field is not an amount.
+// The booked total of a daily record, read from column 38 up to the record's closing "-" (blanks
+// around it ignored); a line too short to reach column 38 books nothing. Throws DataFileError
+// naming the file, the line and the text when the field is not an amount.
 Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file);
 
 // The total of a daily ledger's records (every line after the first).
@@ -50,8 +50,5 @@ struct LedgerPaths
 // amount that is not a number.
 QList<FileChange> bookingChanges(const LedgerPaths &paths, const ClosedSession &session,
                                  QDate today);
-
-// Books the session: all of its changes or, when a ledger cannot be written, none.
-void bookSession(const LedgerPaths &paths, const ClosedSession &session, QDate today);
 
 } // namespace kirveno

@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "datafileerror.h"
 #include "linefile.h"
+#include "tablestate.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -24,12 +25,6 @@ bool isDigits(const QString &text, int count)
 int number(const QString &text, int from, int count)
 {
     return QStringView(text).mid(from, count).toInt();
-}
-
-bool isPrice(const QString &text)
-{
-    return text.size() == 5 && text[2] == QLatin1Char(',') && isDigits(text.left(2), 2)
-           && isDigits(text.mid(3), 2);
 }
 
 int passwordLengthOf(const QString &line)
@@ -63,41 +58,23 @@ QRandomGenerator &passwordRandom()
 SettingsFile SettingsFile::fromLines(const QStringList &lines, const QString &file)
 {
     if (lines.size() < SettingsLine::Count) {
-        throw DataFileError(file, QStringLiteral("The file holds %1 lines; it must hold %2. The "
-                                                 "file was left as it is.")
-                                      .arg(lines.size())
-                                      .arg(int(SettingsLine::Count)));
+        throw DataFileError(file, u"000194",
+                            {QString::number(lines.size()), QString::number(SettingsLine::Count)});
     }
+    // Only what the board reads at start-up is checked here, read as the board reads it; the
+    // sound switch and the first-start flag take any text, and the password lines are checked
+    // when a password window reads them.
+    const QString &count = lines[SettingsLine::TableCount];
     bool countOk = false;
-    const int count = lines[SettingsLine::TableCount].toInt(&countOk);
-    if (!countOk
-        || !isDigits(lines[SettingsLine::TableCount], lines[SettingsLine::TableCount].size())
-        || count > 30) {
-        throwBadLine(file, SettingsLine::TableCount, lines[SettingsLine::TableCount],
-                     QStringLiteral("a number of tables up to 30"));
-    }
+    if (QStringView(count).trimmed().toInt(&countOk) > tableSlots || !countOk)
+        throwBadLine(file, SettingsLine::TableCount, count, u"000197");
     for (int price : {int(SettingsLine::HourlyPrice), int(SettingsLine::MinimumCharge)}) {
-        if (!isPrice(lines[price]))
-            throwBadLine(file, price, lines[price], QStringLiteral("an amount such as 02,00"));
-    }
-    for (int flag : {int(SettingsLine::Sound), int(SettingsLine::FirstStart)}) {
-        if (lines[flag] != QLatin1String("0") && lines[flag] != QLatin1String("1"))
-            throwBadLine(file, flag, lines[flag], QStringLiteral("\"0\" or \"1\""));
-    }
-    const QString &lengthLine = lines[SettingsLine::PasswordLength];
-    const int length = isDigits(lengthLine, 8) ? passwordLengthOf(lengthLine) : -1;
-    if (length < 0 || length > maxPasswordLength)
-        throwBadLine(file, SettingsLine::PasswordLength, lengthLine,
-                     QStringLiteral("an encoded password length"));
-    for (int i = 0; i < length; ++i) {
-        const QString &line = lines[SettingsLine::PasswordFirst + i];
-        const int byte = isDigits(line, 8) ? passwordByteOf(line) : -1;
-        if (byte < 0 || byte > 255)
-            throwBadLine(file, SettingsLine::PasswordFirst + i, line,
-                         QStringLiteral("an encoded password character"));
+        if (!parseAmount(lines[price]))
+            throwBadLine(file, price, lines[price], u"000198");
     }
     SettingsFile settings;
     settings.m_lines = lines;
+    settings.m_file = file;
     return settings;
 }
 
@@ -113,15 +90,23 @@ void SettingsFile::save(const QString &path) const
 
 int SettingsFile::tableCount() const
 {
-    return std::max(6, m_lines[SettingsLine::TableCount].toInt());
+    return std::max(6, QStringView(m_lines[SettingsLine::TableCount]).trimmed().toInt());
 }
 
 QString SettingsFile::password() const
 {
-    const int length = passwordLengthOf(m_lines[SettingsLine::PasswordLength]);
+    const QString &lengthLine = m_lines[SettingsLine::PasswordLength];
+    const int length = isDigits(lengthLine, 8) ? passwordLengthOf(lengthLine) : -1;
+    if (length < 0 || length > maxPasswordLength)
+        throwBadLine(m_file, SettingsLine::PasswordLength, lengthLine, u"000199");
     QByteArray bytes;
-    for (int i = 0; i < length; ++i)
-        bytes.append(char(passwordByteOf(m_lines[SettingsLine::PasswordFirst + i])));
+    for (int i = 0; i < length; ++i) {
+        const QString &line = m_lines[SettingsLine::PasswordFirst + i];
+        const int byte = isDigits(line, 8) ? passwordByteOf(line) : -1;
+        if (byte < 0 || byte > 255)
+            throwBadLine(m_file, SettingsLine::PasswordFirst + i, line, u"000200");
+        bytes.append(char(byte));
+    }
     return decode1254(bytes);
 }
 

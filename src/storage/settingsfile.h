@@ -30,8 +30,8 @@ inline constexpr int maxPasswordLength = 8;
 class SettingsFile
 {
 public:
-    // Checks the line count and the forms of the lines the program reads; throws DataFileError
-    // naming the file and the line otherwise.
+    // Checks the line count and the forms of the lines the board reads at start-up; throws
+    // DataFileError naming the file and the line otherwise.
     static SettingsFile fromLines(const QStringList &lines, const QString &file);
     static SettingsFile load(const QString &path);
     void save(const QString &path) const;
@@ -41,11 +41,12 @@ public:
     void setLine(int number, const QString &text) { m_lines[number] = text; }
 
     QString businessName() const { return m_lines[SettingsLine::BusinessName]; }
-    // The number of rows the board shows: the stored count, at least 6.
+    // The number of rows the board shows: the stored count (blanks around it ignored), at least 6.
     int tableCount() const;
     bool soundOn() const { return m_lines[SettingsLine::Sound] == QLatin1String("1"); }
 
-    // The stored password, decoded from lines 5-13.
+    // The stored password, decoded from lines 5-13. Throws DataFileError naming the file and the
+    // line when they do not hold an encoded password: a damaged file never lets anyone in.
     QString password() const;
     // Encodes the password into lines 5-14 with fresh random digits. The text must fit the
     // code page and hold at most eight characters.
@@ -53,6 +54,7 @@ public:
 
 private:
     QStringList m_lines;
+    QString m_file;
 };
 
 // The generator for the password's random digits, seeded once from the clock, so that every

@@ -36,21 +36,17 @@ TableState::TableState()
 TableState TableState::fromLines(const QStringList &lines, const QString &file)
 {
     if (lines.size() < tableStateLines) {
-        throw DataFileError(file, QStringLiteral("The file holds %1 lines; it must hold %2, four "
-                                                 "for each of the 30 tables. The file was left "
-                                                 "as it is.")
-                                      .arg(lines.size())
-                                      .arg(tableStateLines));
+        throw DataFileError(file, u"000195",
+                            {QString::number(lines.size()), QString::number(tableStateLines)});
     }
     for (int table = 0; table < tableSlots; ++table) {
         const int first = table * linesPerTable;
         const QString &start = lines[first + 1];
         if (start != QLatin1String("0") && minutesOfClock(start) < 0)
-            throwBadLine(file, first + 1, start, QStringLiteral("a start time HH:MM or \"0\""));
+            throwBadLine(file, first + 1, start, u"000201");
         for (int k = 2; k < linesPerTable; ++k) {
             if (!isStoredAmount(lines[first + k]))
-                throwBadLine(file, first + k, lines[first + k],
-                             QStringLiteral("an amount such as 05,50 or \"0\""));
+                throwBadLine(file, first + k, lines[first + k], u"000202");
         }
     }
     TableState state;
@@ -66,6 +62,13 @@ TableState TableState::load(const QString &path)
 void TableState::save(const QString &path) const
 {
     writeLines(path, m_lines);
+}
+
+void writeTableRecord(const QString &path, int table, const TableRecord &record)
+{
+    TableState tables = TableState::load(path);
+    tables.setRecord(table, record);
+    tables.save(path);
 }
 
 TableRecord TableState::record(int table) const

@@ -47,6 +47,9 @@ private:
     QStringList m_lines;
 };
 
+// Sets one table's record in the file as it is now, keeping whatever the others hold there.
+void writeTableRecord(const QString &path, int table, const TableRecord &record);
+
 // Minutes since midnight of an "HH:MM" text whose digits are in range, or -1.
 int minutesOfClock(QStringView hhmm);
 

@@ -1,13 +1,14 @@
 #include "storedtextfield.h"
 
+#include "board/programstate.h"
 #include "platform/platform.h"
 #include "storage/codepage.h"
 
 namespace kirveno {
 
-StoredTextField::StoredTextField(int maxLength, Platform &platform, QWidget *parent)
+StoredTextField::StoredTextField(int maxLength, const ProgramState &state, QWidget *parent)
     : QLineEdit(parent)
-    , m_platform(platform)
+    , m_state(state)
 {
     setMaxLength(maxLength);
     // What the operator types or pastes is checked; a text the program sets from a file is
@@ -27,12 +28,9 @@ void StoredTextField::checkEdit(const QString &text)
             refused.append(c);
     }
     setText(m_accepted); // takes back just this edit
-    m_platform.notice(this, refused.isEmpty()
-                                ? QStringLiteral("Line breaks and tabs cannot be stored in the "
-                                                 "program's files and were not taken.")
-                                : QStringLiteral("The characters \"%1\" cannot be stored in the "
-                                                 "program's files and were not taken.")
-                                      .arg(refused));
+    m_state.platform->notice(this, refused.isEmpty()
+                                       ? m_state.text(u"000209")
+                                       : fillPlaces(m_state.text(u"000210"), {refused}));
 }
 
 } // namespace kirveno

@@ -4,7 +4,7 @@
 
 namespace kirveno {
 
-class Platform;
+struct ProgramState;
 
 // A text field whose text is stored in a data file: it holds at most maxLength characters and
 // refuses, with a message, any character the code page of the data files cannot hold.
@@ -12,12 +12,12 @@ class StoredTextField : public QLineEdit
 {
     Q_OBJECT
 public:
-    StoredTextField(int maxLength, Platform &platform, QWidget *parent = nullptr);
+    StoredTextField(int maxLength, const ProgramState &state, QWidget *parent = nullptr);
 
 private:
     void checkEdit(const QString &text);
 
-    Platform &m_platform;
+    const ProgramState &m_state;
     QString m_accepted; // the text before the edit being checked
 };
 

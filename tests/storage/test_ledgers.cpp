@@ -1,11 +1,13 @@
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
+#include "support/englishmessage.h"
 #include "support/programfolder.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace kirveno;
+using kirveno::testing::englishMessage;
 using kirveno::testing::ProgramFolder;
 
 namespace {
@@ -21,6 +23,12 @@ LedgerPaths pathsOf(const ProgramFolder &folder)
 ClosedSession session(const QString &name, Cents total)
 {
     return {name, QStringLiteral("21:07"), QStringLiteral("23:15"), total};
+}
+
+void bookKirveno(const ProgramFolder &folder)
+{
+    commitChange(bookingChanges(pathsOf(folder), session(QStringLiteral("Kirveno"), 550),
+                                QDate(2026, 12, 7)));
 }
 
 } // namespace
@@ -65,7 +73,7 @@ private slots:
         ProgramFolder folder;
         folder.write(daily, {"07.12.2026", "Ali            10:00 ---- 11:00 ---- 02,00-"});
         const QByteArray monthlyBefore = folder.bytes(monthly);
-        bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550), QDate(2026, 12, 7));
+        bookKirveno(folder);
         const QStringList lines = folder.lines(daily);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[2], QStringLiteral("Kirveno        21:07 ---- 23:15 ---- 05,50-"));
@@ -91,6 +99,13 @@ private slots:
             << QStringList{"A              10:00 ---- 11:00 ---- 99,99-",
                            "B              12:00 ---- 15:00 ---- 23,47-"}
             << "06.12.2026 ---- 123,46";
+        QTest::newRow("blanks after the closing dash")
+            << QStringList{"Ali            10:00 ---- 11:00 ---- 12,00- ",
+                           "Veli           11:00 ---- 12:00 ---- 01,50-   "}
+            << "06.12.2026 ---- 13,50";
+        QTest::newRow("a note after the closing dash")
+            << QStringList{"Ali            10:00 ---- 11:00 ---- 12,00-paid"}
+            << "06.12.2026 ---- 12,00";
         QTest::newRow("record of 100 or more")
             << QStringList{"A              10:00 ---- 11:00 ---- 1250,00-",
                            "B              12:00 ---- 15:00 ---- 250,00-"}
@@ -104,7 +119,7 @@ private slots:
         ProgramFolder folder;
         folder.write(daily, QStringList{"06.12.2026"} + records);
         folder.write(monthly, {"Kirveno LT monthly ledger", "05.12.2026 ---- 01,00"});
-        bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550), QDate(2026, 12, 7));
+        bookKirveno(folder);
         QCOMPARE(folder.lines(monthly),
                  (QStringList{"Kirveno LT monthly ledger", "05.12.2026 ---- 01,00", monthlyLine}));
         QCOMPARE(folder.lines(daily),
@@ -114,7 +129,7 @@ private slots:
     void installedLedgerRollsOverItsFirstLine()
     {
         ProgramFolder folder;
-        bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550), QDate(2026, 12, 7));
+        bookKirveno(folder);
         QCOMPARE(folder.lines(monthly).last(), QStringLiteral("01.01.2026 ---- 00,00"));
         QCOMPARE(folder.lines(daily).first(), QStringLiteral("07.12.2026"));
     }
@@ -126,11 +141,10 @@ private slots:
         QFile::remove(folder.file(monthly));
         const QByteArray before = folder.bytes(daily);
         try {
-            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550),
-                        QDate(2026, 12, 7));
+            bookKirveno(folder);
             QFAIL("booked without a monthly ledger");
         } catch (const DataFileError &error) {
-            QVERIFY(error.message().contains(folder.file(monthly)));
+            QVERIFY(englishMessage(error).contains(folder.file(monthly)));
         }
         QCOMPARE(folder.bytes(daily), before);
         QVERIFY(!QFile::exists(folder.file(monthly)));
@@ -143,13 +157,12 @@ private slots:
         const QByteArray dailyBefore = folder.bytes(daily);
         const QByteArray monthlyBefore = folder.bytes(monthly);
         try {
-            bookSession(pathsOf(folder), session(QStringLiteral("Kirveno"), 550),
-                        QDate(2026, 12, 7));
+            bookKirveno(folder);
             QFAIL("booked over a damaged record");
         } catch (const DataFileError &error) {
-            QVERIFY(error.message().contains(folder.file(daily)));
-            QVERIFY(error.message().contains(QStringLiteral("5x,50")));
-            QVERIFY(error.message().contains(QStringLiteral("Line 2")));
+            QVERIFY(englishMessage(error).contains(folder.file(daily)));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("5x,50")));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("Line 2")));
         }
         QCOMPARE(folder.bytes(daily), dailyBefore);
         QCOMPARE(folder.bytes(monthly), monthlyBefore);

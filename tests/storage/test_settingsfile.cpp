@@ -2,12 +2,14 @@
 #include "storage/codepage.h"
 #include "storage/datafileerror.h"
 #include "storage/settingsfile.h"
+#include "support/englishmessage.h"
 #include "support/programfolder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace kirveno;
+using kirveno::testing::englishMessage;
 using kirveno::testing::ProgramFolder;
 
 class TestSettingsFile : public QObject
@@ -109,12 +111,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("table count not a number") << 1 << "ten";
         QTest::newRow("table count above 30") << 1 << "31";
-        QTest::newRow("price without comma") << 2 << "0200";
+        QTest::newRow("table count empty") << 1 << "";
+        QTest::newRow("price with two commas") << 2 << "02,0,0";
+        QTest::newRow("price with a third decimal") << 2 << "1,505";
         QTest::newRow("minimum charge with letters") << 3 << "0a,50";
-        QTest::newRow("sound switch") << 4 << "yes";
-        QTest::newRow("password length") << 13 << "12";
-        QTest::newRow("password length beyond 8") << 13 << "99999910";
-        QTest::newRow("first-start flag") << 16 << "";
     }
 
     void damagedFilesAreRefused()
@@ -128,11 +128,78 @@ private slots:
             SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
             QFAIL("a damaged file was taken");
         } catch (const DataFileError &error) {
-            QVERIFY(error.message().contains(QStringLiteral("ayar.dat")));
-            QVERIFY2(error.message().contains(QStringLiteral("Line %1 ").arg(line + 1)),
-                     qPrintable(error.message()));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("ayar.dat")));
+            QVERIFY2(englishMessage(error).contains(
+                         QStringLiteral("Line %1 holds \"%2\"").arg(line + 1).arg(text)),
+                     qPrintable(englishMessage(error)));
         }
         QCOMPARE(folder.bytes(QStringLiteral("ayar.dat")), before);
+    }
+
+    // The board reads the lines it uses as they were always read: what it does not read, or
+    // reads leniently, never stops the café.
+    void startUpReadsWhatTheBoardReads_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("tables");
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("negative table count") << 1 << "-3" << 6 << true;
+        QTest::newRow("table count with blanks") << 1 << " 8 " << 8 << true;
+        QTest::newRow("table count of 3") << 1 << "3" << 6 << true;
+        QTest::newRow("table count of 30") << 1 << "30" << 30 << true;
+        QTest::newRow("sound switch 2 is silent") << 4 << "2" << 10 << false;
+        QTest::newRow("sound switch 1 with a blank is silent") << 4 << "1 " << 10 << false;
+        QTest::newRow("price as a plain number") << 2 << " 2 " << 10 << true;
+        QTest::newRow("first-start flag of another text") << 16 << "yes" << 10 << true;
+        QTest::newRow("damaged password length") << 13 << "9x" << 10 << true;
+        QTest::newRow("damaged password character") << 5 << "" << 10 << true;
+    }
+
+    void startUpReadsWhatTheBoardReads()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(int, tables);
+        QFETCH(bool, sound);
+        ProgramFolder folder;
+        folder.setLine(QStringLiteral("ayar.dat"), line, text);
+        const SettingsFile settings = SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
+        QCOMPARE(settings.tableCount(), tables);
+        QCOMPARE(settings.soundOn(), sound);
+    }
+
+    // The password lines are checked when the password is read; a damaged one never reads as
+    // an empty password.
+    void damagedPasswordLinesAreRefusedWhenRead_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("length not digits") << 13 << "9x";
+        QTest::newRow("length too short") << 13 << "12";
+        QTest::newRow("length beyond 8") << 13 << "99999910";
+        QTest::newRow("length below 0") << 13 << "50000019";
+        QTest::newRow("character not digits") << 5 << "1234567x";
+        QTest::newRow("character beyond 255") << 5 << "00857720";
+    }
+
+    void damagedPasswordLinesAreRefusedWhenRead()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        ProgramFolder folder;
+        SettingsFile settings = SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
+        settings.setPassword(QStringLiteral("abc"), passwordRandom());
+        settings.setLine(line, text);
+        try {
+            const QString password = settings.password();
+            QFAIL(qPrintable(QStringLiteral("read as \"%1\"").arg(password)));
+        } catch (const DataFileError &error) {
+            QVERIFY(englishMessage(error).contains(QStringLiteral("ayar.dat")));
+            QVERIFY2(englishMessage(error).contains(
+                         QStringLiteral("Line %1 holds \"%2\"").arg(line + 1).arg(text)),
+                     qPrintable(englishMessage(error)));
+        }
     }
 
     void truncatedFileIsRefusedAndLeftAlone()
@@ -145,19 +212,10 @@ private slots:
             SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
             QFAIL("a truncated file was taken");
         } catch (const DataFileError &error) {
-            QVERIFY(error.message().contains(QStringLiteral("ayar.dat")));
-            QVERIFY(error.message().contains(QStringLiteral("15 lines")));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("ayar.dat")));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("15 lines")));
         }
         QCOMPARE(folder.bytes(QStringLiteral("ayar.dat")), cut);
-    }
-
-    void smallTableCountsShowSix()
-    {
-        QStringList lines = readInstalled();
-        lines[SettingsLine::TableCount] = QStringLiteral("3");
-        QCOMPARE(SettingsFile::fromLines(lines, QStringLiteral("ayar.dat")).tableCount(), 6);
-        lines[SettingsLine::TableCount] = QStringLiteral("30");
-        QCOMPARE(SettingsFile::fromLines(lines, QStringLiteral("ayar.dat")).tableCount(), 30);
     }
 
     void linesAfterTheLastAreKept()

@@ -1,10 +1,12 @@
 #include "storage/datafileerror.h"
 #include "storage/tablestate.h"
+#include "support/englishmessage.h"
 #include "support/programfolder.h"
 
 #include <QTest>
 
 using namespace kirveno;
+using kirveno::testing::englishMessage;
 using kirveno::testing::ProgramFolder;
 
 class TestTableState : public QObject
@@ -80,8 +82,8 @@ private slots:
             TableState::load(folder.file(QStringLiteral("zaman.dat")));
             QFAIL("a damaged file was taken");
         } catch (const DataFileError &error) {
-            QVERIFY2(error.message().contains(named), qPrintable(error.message()));
-            QVERIFY(error.message().contains(QStringLiteral("zaman.dat")));
+            QVERIFY2(englishMessage(error).contains(named), qPrintable(englishMessage(error)));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("zaman.dat")));
         }
         QCOMPARE(folder.bytes(QStringLiteral("zaman.dat")), before);
     }
@@ -93,7 +95,7 @@ private slots:
                                   QStringLiteral("zaman.dat"));
             QFAIL("a short file was taken");
         } catch (const DataFileError &error) {
-            QVERIFY(error.message().contains(QStringLiteral("119 lines")));
+            QVERIFY(englishMessage(error).contains(QStringLiteral("119 lines")));
         }
     }
 

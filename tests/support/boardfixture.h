@@ -21,7 +21,7 @@ struct BoardFixture
     // Starts the board on the folder as the test has prepared it.
     BoardWindow &start()
     {
-        state = ProgramState::load(folder.path(), platform);
+        state.load(folder.path(), platform);
         board = std::make_unique<BoardWindow>(state);
         return *board;
     }
