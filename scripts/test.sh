@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-kirveno_install
+kirveno_install xvfb # X servers of their own for the single-instance test
 sanitize=${KIRVENO_SANITIZE:-0}
 build=build/test
 [ "$sanitize" = 1 ] && build=build/test-sanitize

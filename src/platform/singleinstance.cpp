@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -36,15 +37,33 @@ void askToRaise(const QString &key)
 
 } // namespace
 
-QString SingleInstance::serverName(const QString &title)
+QString desktopSession(const QString &platform, const QString &xDisplay,
+                       const QString &waylandDisplay)
 {
-    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1);
+    if (platform == QLatin1String("xcb")) {
+        // host:display.screen, where the host may hold dots and colons of its own.
+        const qsizetype screen = xDisplay.indexOf(u'.', xDisplay.lastIndexOf(u':'));
+        return screen < 0 ? xDisplay : xDisplay.left(screen);
+    }
+    if (platform.startsWith(QLatin1String("wayland"))) // wayland, wayland-egl ...
+        return waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : waylandDisplay;
+    return platform;
+}
+
+QString SingleInstance::serverName(const QString &title, const QString &desktop)
+{
+    // Hashed, as a display or a title can be longer than a socket path may be. No environment
+    // value holds a NUL, so no two pairs run together.
+    const QByteArray hash = QCryptographicHash::hash(desktop.toUtf8() + '\0' + title.toUtf8(),
+                                                     QCryptographicHash::Sha1);
     return QStringLiteral("kirveno-%1-%2")
         .arg(userName(), QString::fromLatin1(hash.toHex().left(16)));
 }
 
 SingleInstance::SingleInstance(const QString &title)
-    : m_key(serverName(title))
+    : m_key(serverName(title, desktopSession(QGuiApplication::platformName(),
+                                             qEnvironmentVariable("DISPLAY"),
+                                             qEnvironmentVariable("WAYLAND_DISPLAY"))))
 {}
 
 SingleInstance::~SingleInstance()

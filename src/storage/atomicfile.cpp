@@ -66,11 +66,13 @@ private:
     int m_fd;
 };
 
-bool flushFolder(const QString &folder)
+// Makes the rename or the removal of the file last through a power cut.
+bool flushFolderOf(const QString &file)
 {
-    if (stepRefused(WriteStep::FlushFolder, folder))
+    if (stepRefused(WriteStep::FlushFolder, file))
         return false;
-    const Descriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY));
+    const Descriptor dir(::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                                O_RDONLY | O_DIRECTORY));
     return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 
@@ -125,7 +127,6 @@ void setWriteStepHook(WriteStepHook hook)
 
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo target(path);
     const QString temporary = path + temporaryMark + QString::number(::getpid());
     const QByteArray temporaryName = QFile::encodeName(temporary);
     // Keeps the permissions an operator gave the file.
@@ -153,7 +154,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         fail();
     // The new file is in place; without this flush a power cut could still bring the old one
     // back, so a failure here is reported all the same.
-    if (!flushFolder(target.absolutePath()))
+    if (!flushFolderOf(path))
         throwNotWritten(path, errno);
 }
 
@@ -161,7 +162,7 @@ void removeFileDurably(const QString &path)
 {
     if (stepRefused(WriteStep::Remove, path)
         || (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
-        || !flushFolder(QFileInfo(path).absolutePath()))
+        || !flushFolderOf(path))
         throw DataFileError(path, u"000211", {systemError(errno)});
 }
 

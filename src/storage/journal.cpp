@@ -121,10 +121,12 @@ void commitChange(const QList<FileChange> &changes)
         files.append({file.fileName(), bytesToWrite(change.path, change.lines)});
         before.append(bytesNow(change.path));
     }
-    writeFileAtomically(journal, journalBytes(files));
-    qsizetype done = 0;
+    // Files before `done` may have been replaced; the journal may be in place from the start
+    // (a failed flush of its folder comes after its rename).
+    qsizetype done = -1;
     try {
-        for (; done < changes.size(); ++done)
+        writeFileAtomically(journal, journalBytes(files));
+        for (done = 0; done < changes.size(); ++done)
             writeFileAtomically(changes[done].path, files[done].bytes);
     } catch (DataFileError &error) {
         try {

@@ -3,15 +3,17 @@
 //                                          prints "raised" when a later start asks it forward
 //   single_instance_probe TITLE handover  claims, gives the claim up after 200 ms as a restart
 //                                          does, prints "released" and goes on for 3 s
+// It is a GUI application, as the program is, so that it claims on the desktop session of its
+// Qt platform (QT_QPA_PLATFORM, DISPLAY ...).
 #include "platform/singleinstance.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return 2;
