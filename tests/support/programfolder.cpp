@@ -12,6 +12,11 @@
 namespace kirveno::testing {
 
 ProgramFolder::ProgramFolder()
+    : ProgramFolder(QDir::tempPath() + QStringLiteral("/kirveno-XXXXXX"))
+{}
+
+ProgramFolder::ProgramFolder(const QString &folderTemplate)
+    : m_dir(folderTemplate)
 {
     const QString assets = QStringLiteral(KIRVENO_ASSETS "/");
     for (const char *name : {"ayar.dat", "zaman.dat", "gunluk.dat", "aylik.dat", "borc.dat"})

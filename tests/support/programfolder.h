@@ -11,6 +11,8 @@ class ProgramFolder
 {
 public:
     ProgramFolder();
+    // In a temporary folder made from the template, such as "/dev/shm/name-XXXXXX".
+    explicit ProgramFolder(const QString &folderTemplate);
 
     // The folder, with a trailing "/".
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
