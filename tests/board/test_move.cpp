@@ -67,6 +67,33 @@ private slots:
         QCOMPARE(f.row(4).mid(2), (QStringList{"00:30", "00:30", "1,00"}));
     }
 
+    // The clock goes on behind the question; it must not take the green from the dragged name.
+    void theDraggedNameStaysGreenUntilTheQuestionIsAnswered_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void theDraggedNameStaysGreenUntilTheQuestionIsAnswered()
+    {
+        QFETCH(bool, answer);
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"));
+        BoardWindow &board = f.startShown();
+        QList<TableSlot::NameColour> seen;
+        f.platform.whileAsking = [&] {
+            f.setClock(QStringLiteral("07.12.2026 10:31"));
+            seen = {board.slot(1).nameColour(), board.slot(4).nameColour()};
+        };
+        f.platform.answers = {answer};
+        f.drag(1, 4);
+        QCOMPARE(seen, (QList{TableSlot::NameColour::Dragged, TableSlot::NameColour::Window}));
+        for (int table : {1, 4})
+            QCOMPARE(board.slot(table).nameColour(), TableSlot::NameColour::Window);
+    }
+
     void twoOpenTablesChangePlaces()
     {
         MoveFixture f;

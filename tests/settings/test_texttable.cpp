@@ -1,5 +1,6 @@
 #include "settings/texttable.h"
 #include "storage/codepage.h"
+#include "storage/datafileerror.h"
 #include "storage/linefile.h"
 #include "support/programfolder.h"
 
@@ -133,12 +134,69 @@ private slots:
                                                    : QStringLiteral("Tablo"));
     }
 
-    void aValidFileWithoutAKeyGivesAnEmptyText()
+    // A file made before the program's own texts (000190 on) existed still gives every
+    // message: those fall back to English; the texts every language file has do not.
+    void aValidFileWithoutAKeyGivesAnEmptyTextUnlessTheKeyIsOurOwn()
     {
         ProgramFolder folder;
-        folder.write(QStringLiteral("language/testish.ini"), header());
-        QCOMPARE(loadActiveTexts(folder.path(), QStringLiteral("testish")).table.text(u"000138"),
-                 QString());
+        folder.write(QStringLiteral("language/testish.ini"), header() + QStringList{"000191=R %1"});
+        const TextTable testish = loadActiveTexts(folder.path(), QStringLiteral("testish")).table;
+        QCOMPARE(testish.text(u"000138"), QString());
+        QCOMPARE(testish.text(u"000191"), QStringLiteral("R %1"));
+        QCOMPARE(testish.text(u"000207"),
+                 QStringLiteral("Table %1 is not open any more; nothing was booked."));
+        QCOMPARE(testish.text(u"000999"), QString());
+        QCOMPARE(testish.text(u"00020"), QString());
+    }
+
+    // Every text of our own is translated, with the same places to fill.
+    void ourOwnTextsAreInEveryInstalledLanguage()
+    {
+        ProgramFolder folder;
+        const QStringList english = folder.lines(QStringLiteral("language/english.ini"));
+        const TextTable turkish = loadActiveTexts(folder.path(), QStringLiteral("turkish")).table;
+        const auto places = [](const QString &text) {
+            QStringList found;
+            for (qsizetype i = text.indexOf(QLatin1Char('%')); i >= 0;
+                 i = text.indexOf(QLatin1Char('%'), i + 1))
+                found.append(text.mid(i, 2));
+            found.sort();
+            return found;
+        };
+        int ownKeys = 0;
+        for (const QString &line : english) {
+            const QString key = line.section(QLatin1Char('='), 0, 0);
+            if (key.size() != 6 || key < QLatin1String("000190"))
+                continue;
+            ++ownKeys;
+            const QString text = line.section(QLatin1Char('='), 1);
+            QVERIFY2(!turkish.text(key).isEmpty() && turkish.text(key) != text, qPrintable(key));
+            QCOMPARE(places(turkish.text(key)), places(text));
+        }
+        QVERIFY(ownKeys > 0);
+    }
+
+    // A file error reads in the language in force; a text found in the file stays as it is,
+    // even one that looks like a place to fill.
+    void fileErrorsInTheLanguageInForce()
+    {
+        ProgramFolder folder;
+        const DataFileError error = [] {
+            try {
+                throwBadLine(QStringLiteral("/cafe/zaman.dat"), 4, QStringLiteral("9:%2"),
+                             u"000201");
+            } catch (const DataFileError &thrown) {
+                return thrown;
+            }
+        }();
+        QCOMPARE(TextTable::builtInEnglish().message(error),
+                 QStringLiteral("/cafe/zaman.dat\n\nLine 5 holds \"9:%2\", where a start time "
+                                "HH:MM or \"0\" was expected. The file was left as it is."));
+        const TextTable turkish = loadActiveTexts(folder.path(), QStringLiteral("turkish")).table;
+        QCOMPARE(turkish.message(error),
+                 QStringLiteral("/cafe/zaman.dat\n\n5. satırda \"9:%2\" yazıyor; burada SS:DD "
+                                "biçiminde bir başlama saati ya da \"0\" bekleniyordu. Dosya "
+                                "olduğu gibi bırakıldı."));
     }
 };
 

@@ -18,6 +18,8 @@ public:
     {
         questions.append(title + QStringLiteral(" | ") + text);
         lastIcon = icon;
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
             return false;
         const bool answer = answers.front();
@@ -59,6 +61,8 @@ public:
 
     QDateTime clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
     std::deque<bool> answers;
+    // Runs while a question is open, as the clock's ticks do behind a message box.
+    std::function<void()> whileAsking;
     QStringList notices;
     QStringList questions;
     QuestionIcon lastIcon = QuestionIcon::Question;
