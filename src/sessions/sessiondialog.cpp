@@ -125,4 +125,9 @@ void SessionDialog::showError(const QString &message)
     m_state.platform->showError(this, message);
 }
 
+void SessionDialog::showError(const DataFileError &error)
+{
+    showError(m_state.message(error));
+}
+
 } // namespace kirveno

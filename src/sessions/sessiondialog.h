@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace kirveno {
 
+class DataFileError;
+
 class ArrowField;
 class BoardWindow;
 struct ProgramState;
@@ -36,6 +38,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Reports a failed command without closing the dialog.
     void showError(const QString &message);
+    void showError(const DataFileError &error);
 
     ProgramState &m_state;
     BoardWindow &m_board;

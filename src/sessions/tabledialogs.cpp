@@ -89,7 +89,7 @@ bool SessionFieldsDialog::writeRecord(const TableRecord &record)
         writeTableRecord(m_state.path(tableStateFileName), table(), record);
         return true;
     } catch (const DataFileError &error) {
-        showError(m_state.message(error));
+        showError(error);
         return false;
     }
 }
@@ -132,7 +132,7 @@ bool EditTableDialog::prepare(int table)
     try {
         stored = TableState::load(m_state.path(tableStateFileName)).record(table);
     } catch (const DataFileError &error) {
-        showError(m_state.message(error));
+        showError(error);
         return false;
     }
     showAmount(stored.addition, m_additionWhole, m_additionHundredths);
@@ -180,7 +180,7 @@ bool CloseTableDialog::prepare(int table)
     try {
         record = TableState::load(m_state.path(tableStateFileName)).record(table);
     } catch (const DataFileError &error) {
-        showError(m_state.message(error));
+        showError(error);
         return false;
     }
     const auto bill = billOf(cost, record.addition);
@@ -210,7 +210,7 @@ void CloseTableDialog::accept()
     try {
         closing = closeTable(m_state.folder, table(), session, m_state.platform->now().date());
     } catch (const DataFileError &error) {
-        showError(m_state.message(error));
+        showError(error);
         return;
     }
     if (closing == Closing::TableNotOpen) {

@@ -28,7 +28,9 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("numberColumnHeight");
         QTest::newRow("3 shows six") << "3" << 6 << 183 << 124;
+        QTest::newRow("-3 shows six") << "-3" << 6 << 183 << 124;
         QTest::newRow("6") << "6" << 6 << 183 << 124;
+        QTest::newRow("8 between blanks") << " 8 " << 8 << 219 << 164;
         QTest::newRow("7") << "7" << 7 << 199 << 144;
         QTest::newRow("30") << "30" << 30 << 659 << 604;
     }
@@ -55,6 +57,22 @@ private slots:
             QCOMPARE(slot.image(TableSlot::Action::Open)->isVisible(), table < rows);
             QVERIFY(!slot.image(TableSlot::Action::Edit)->isVisible());
         }
+    }
+
+    // The password lines are not the board's: damaged, they never stop the café.
+    void aDamagedPasswordLineDoesNotStopTheBoard()
+    {
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::PasswordLength,
+                         QStringLiteral("9x"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("09:05"));
+        BoardWindow &board = f.start();
+        board.show();
+        QVERIFY(f.state.loaded);
+        QVERIFY(board.slot(2).isOpenState());
+        QVERIFY(f.platform.errors.isEmpty());
+        QVERIFY(f.platform.notices.isEmpty());
     }
 
     void layoutOfARow()

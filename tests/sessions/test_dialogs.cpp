@@ -364,9 +364,23 @@ private slots:
         QVERIFY(!f.board->slot(0).isOpenState());
     }
 
+    // The program's own messages come in the café's language too.
+    void closingBooksOnlyAnOpenTable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("english") << "english"
+                                 << "Table 1 is not open any more; nothing was booked.";
+        QTest::newRow("turkish") << "turkish"
+                                 << "1 numaralı masa artık açık değil; hiçbir şey kaydedilmedi.";
+    }
+
     void closingBooksOnlyAnOpenTable()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, notice);
         DialogFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, language);
         f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
         f.startDialogs();
         CloseTableDialog &close = f.dialogs->closeDialog();
@@ -376,7 +390,7 @@ private slots:
         const QByteArray gunlukBefore = f.folder.bytes(gunluk);
         close.accept();
         QCOMPARE(f.folder.bytes(gunluk), gunlukBefore);
-        QCOMPARE(f.platform.notices.size(), 1);
+        QCOMPARE(f.platform.notices, QStringList{notice});
         QVERIFY(f.platform.sounds.isEmpty());
         QVERIFY(!close.isVisible());
         QVERIFY(!f.board->slot(0).isOpenState());
