@@ -9,4 +9,6 @@ source scripts/setup.sh
 kirveno_install
 cmake -S . -B build/crash -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRVENO_TESTS=ON
 cmake --build build/crash --target test_crash crash_worker
-KIRVENO_CRASH_CYCLES=${1:-10000} QT_QPA_PLATFORM=offscreen build/crash/tests/test_crash
+# Qt Test stops a test function after five minutes unless told otherwise.
+KIRVENO_CRASH_CYCLES=${1:-10000} QTEST_FUNCTION_TIMEOUT=86400000 QT_QPA_PLATFORM=offscreen \
+    build/crash/tests/test_crash
