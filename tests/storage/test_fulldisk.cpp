@@ -47,7 +47,7 @@ public:
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
 
     // Fills the file system with one-page files, then frees the given number of pages.
-    void fillLeaving(int freePages)
+    void fillLeaving(int freePages) const
     {
         QDir(path()).mkdir(QStringLiteral("filler"));
         for (int i = 0;; ++i) {

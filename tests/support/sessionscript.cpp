@@ -31,7 +31,7 @@ SessionScript::SessionScript(QString folder, quint32 seed, QDateTime start)
 
 void SessionScript::step()
 {
-    m_clock = m_clock.addSecs(60 * m_random.bounded(1, 240));
+    m_clock = m_clock.addSecs(qint64(60) * m_random.bounded(1, 240));
     const QString tablePath = m_folder + QLatin1String(tableStateFileName);
     TableState tables = TableState::load(tablePath);
     const int table = int(m_random.bounded(tableSlots));
