@@ -12,6 +12,18 @@ using namespace kirveno;
 using kirveno::testing::englishMessage;
 using kirveno::testing::ProgramFolder;
 
+namespace {
+
+void verifyNamesTheLine(const DataFileError &error, int line, const QString &text)
+{
+    const QString message = englishMessage(error);
+    QVERIFY(message.contains(QStringLiteral("ayar.dat")));
+    QVERIFY2(message.contains(QStringLiteral("Line %1 holds \"%2\"").arg(line + 1).arg(text)),
+             qPrintable(message));
+}
+
+} // namespace
+
 class TestSettingsFile : public QObject
 {
     Q_OBJECT
@@ -128,10 +140,7 @@ private slots:
             SettingsFile::load(folder.file(QStringLiteral("ayar.dat")));
             QFAIL("a damaged file was taken");
         } catch (const DataFileError &error) {
-            QVERIFY(englishMessage(error).contains(QStringLiteral("ayar.dat")));
-            QVERIFY2(englishMessage(error).contains(
-                         QStringLiteral("Line %1 holds \"%2\"").arg(line + 1).arg(text)),
-                     qPrintable(englishMessage(error)));
+            verifyNamesTheLine(error, line, text);
         }
         QCOMPARE(folder.bytes(QStringLiteral("ayar.dat")), before);
     }
@@ -195,10 +204,7 @@ private slots:
             const QString password = settings.password();
             QFAIL(qPrintable(QStringLiteral("read as \"%1\"").arg(password)));
         } catch (const DataFileError &error) {
-            QVERIFY(englishMessage(error).contains(QStringLiteral("ayar.dat")));
-            QVERIFY2(englishMessage(error).contains(
-                         QStringLiteral("Line %1 holds \"%2\"").arg(line + 1).arg(text)),
-                     qPrintable(englishMessage(error)));
+            verifyNamesTheLine(error, line, text);
         }
     }
 
