@@ -4,7 +4,8 @@ namespace kirveno {
 
 Tariff tariffOf(const QString &hourlyPriceLine, const QString &minimumChargeLine)
 {
-    QString minimumText = minimumChargeLine.left(20);
+    // Blanks around the amount (a hand-edited file) are not part of what the board shows.
+    QString minimumText = minimumChargeLine.left(20).trimmed();
     if (minimumText.startsWith(QLatin1Char('0')))
         minimumText.remove(0, 1);
     return {parseAmount(hourlyPriceLine).value_or(0), parseAmount(minimumText).value_or(0),

@@ -134,6 +134,8 @@ private slots:
                                << "1,50";
         QTest::newRow("10,00") << "10,00"
                                << "10,00";
+        QTest::newRow("blanks around it") << " 01,50 "
+                                          << "1,50";
     }
 
     void minimumChargeLosesOneLeadingZero()
