@@ -85,6 +85,10 @@ def main():
     closing = subprocess.run([os.path.join(build, "bench", "bench_closing"), folder], check=True,
                              capture_output=True, text=True)
     print(closing.stdout.strip())
+    for name in ("bench_reports", "bench_loans"):
+        records = subprocess.run([os.path.join(build, "bench", name), program_folder(0)],
+                                 check=True, capture_output=True, text=True)
+        print(records.stdout.strip())
     shutil.rmtree(folder)
     shutil.rmtree(idle_folder)
 

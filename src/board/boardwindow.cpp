@@ -124,7 +124,10 @@ void BoardWindow::buildBanner()
         else if (i == 3)
             connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_helpMenu, 214); });
         else
-            icon->setEnabled(false); // reports and loans come with their windows
+            connect(icon, &ToolbarIcon::clicked, this, [this, i] {
+                if (m_commands)
+                    m_commands->openGuarded(QLatin1String(i == 0 ? "4" : "7"));
+            });
     }
 
     const char16_t *const headers[5] = {u"000001", u"000002", u"000003", u"000004", u"000005"};
@@ -182,7 +185,10 @@ void BoardWindow::buildMenus()
     later(archive->addAction(text(u"000034")));
     m_settingsMenu->addSeparator();
     later(m_settingsMenu->addAction(text(u"000035")));
-    later(m_settingsMenu->addAction(text(u"000036")));
+    connect(m_settingsMenu->addAction(text(u"000036")), &QAction::triggered, this, [this] {
+        if (m_commands)
+            m_commands->changePassword();
+    });
     m_settingsMenu->addSeparator();
     later(m_settingsMenu->addAction(text(u"000037")));
 

@@ -31,6 +31,16 @@ public:
     virtual void closeTable(int table) = 0;
 };
 
+// The windows behind the board's toolbar icons and menu entries.
+class BoardCommands
+{
+public:
+    virtual ~BoardCommands() = default;
+    // Through the password prompt: "4" the reports window, any other code the loans window.
+    virtual void openGuarded(const QString &targetCode) = 0;
+    virtual void changePassword() = 0;
+};
+
 // The table board: the program's main window, one row per table, kept current by a 500 ms clock.
 class BoardWindow : public QWidget
 {
@@ -40,6 +50,7 @@ public:
     ~BoardWindow() override;
 
     void setSessionDialogs(SessionDialogs *dialogs) { m_dialogs = dialogs; }
+    void setCommands(BoardCommands *commands) { m_commands = commands; }
     int tableCount() const { return m_tableCount; }
     TableSlot &slot(int table) { return *m_slots[table]; }
     QMenu *settingsMenu() const { return m_settingsMenu; }
@@ -82,6 +93,7 @@ private:
 
     ProgramState &m_state;
     SessionDialogs *m_dialogs = nullptr;
+    BoardCommands *m_commands = nullptr;
     Tariff m_tariff;
     int m_tableCount = 6;
     std::array<std::unique_ptr<TableSlot>, 30> m_slots;
