@@ -1,7 +1,10 @@
 #include "board/boardwindow.h"
 #include "board/programstate.h"
 #include "platform/qtplatform.h"
+#include "records/loanswindow.h"
+#include "records/reportswindow.h"
 #include "sessions/tabledialogs.h"
+#include "settings/passwordwindows.h"
 #include "storage/datafileerror.h"
 
 #include <QApplication>
@@ -35,6 +38,11 @@ int main(int argc, char *argv[])
     board = &boardWindow;
     kirveno::TableDialogs dialogs(state, boardWindow);
     boardWindow.setSessionDialogs(&dialogs);
+    // Windows of the board, which owns them.
+    auto *reports = new kirveno::ReportsWindow(state, &boardWindow);
+    auto *loans = new kirveno::LoansWindow(state, &boardWindow);
+    kirveno::PasswordWindows passwords(state, boardWindow, *reports, *loans);
+    boardWindow.setCommands(&passwords);
     boardWindow.show();
     return app.exec();
 }

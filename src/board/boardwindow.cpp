@@ -5,6 +5,7 @@
 #include "programstate.h"
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
+#include "widgets/layout.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QUrl>
 
 namespace kirveno {
@@ -73,8 +73,7 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     buildRows();
     buildMenus();
     setFixedSize(boardWidth, clientHeight(m_tableCount));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     if (state.loaded)
         restoreOpenTables();
 

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "storage/datafileerror.h"
 #include "widgets/arrowfield.h"
+#include "widgets/layout.h"
 #include "widgets/storedtextfield.h"
 
 #include <QLineEdit>

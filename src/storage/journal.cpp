@@ -35,15 +35,9 @@ QString journalOf(const QString &folder)
 // The bytes of the file as it is now; nothing when there is no such file.
 std::optional<QByteArray> bytesNow(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(path, u"000191", {file.errorString()});
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw DataFileError(path, u"000191", {file.errorString()});
-    return bytes;
+    return readBytes(path);
 }
 
 // Puts back what the file held before the change, when it holds something else now.

@@ -6,9 +6,19 @@
 namespace kirveno {
 namespace {
 
-constexpr int amountColumn = 37; // 0-based column 38 of a daily record
+constexpr int amountColumn = 37;        // 0-based column 38 of a daily record
+constexpr int monthlyAmountColumn = 16; // 0-based column 17 of a monthly line
 constexpr int nameWidth = 15;
 const QString separator = QStringLiteral(" ---- ");
+
+// Where the amount of a ledger line starts: behind the line's last separator when that stands
+// where the fixed columns put it or further right (a longer name or date line moves it), else
+// at the fixed column.
+qsizetype amountStart(const QString &line, qsizetype column)
+{
+    const qsizetype last = line.lastIndexOf(separator);
+    return last >= column - separator.size() ? last + separator.size() : column;
+}
 
 } // namespace
 
@@ -30,9 +40,7 @@ Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
     // The total stands between the record's last separator and its closing "-": column 38 for
     // every name of up to 15 characters, and still found behind a longer name. Whatever follows
     // the "-" (a blank left by an editor) is not part of it.
-    const qsizetype last = line.lastIndexOf(separator);
-    QStringView field = QStringView(line).sliced(
-        last >= amountColumn - separator.size() ? last + separator.size() : amountColumn);
+    QStringView field = QStringView(line).sliced(amountStart(line, amountColumn));
     const qsizetype closing = field.indexOf(QLatin1Char('-'));
     if (closing >= 0)
         field.truncate(closing);
@@ -48,6 +56,14 @@ Cents dayTotal(const QStringList &daily, const QString &file)
     for (int i = 1; i < daily.size(); ++i)
         total += dailyRecordAmount(daily[i], i, file);
     return total;
+}
+
+Cents monthlyLineAmount(const QString &line, int lineIndex, const QString &file)
+{
+    const auto amount = parseAmount(QStringView(line).mid(amountStart(line, monthlyAmountColumn)));
+    if (!amount)
+        throwBadLine(file, lineIndex, line, u"000212");
+    return *amount;
 }
 
 QString monthlyLine(const QString &dayLine, Cents total)

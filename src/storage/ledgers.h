@@ -35,6 +35,11 @@ Cents dailyRecordAmount(const QString &line, int lineIndex, const QString &file)
 // The total of a daily ledger's records (every line after the first).
 Cents dayTotal(const QStringList &daily, const QString &file);
 
+// The day total of a monthly line, read from column 17 to the end of the line (blanks around it
+// ignored), and still found behind a date line longer than ten characters. Throws DataFileError
+// naming the file, the line and the text when the field is not an amount.
+Cents monthlyLineAmount(const QString &line, int lineIndex, const QString &file);
+
 // The monthly line of a finished day: its date line, " ---- ", the total in the padded form.
 QString monthlyLine(const QString &dayLine, Cents total);
 

@@ -43,15 +43,20 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-QStringList readLines(const QString &path)
+QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(path, u"000191", {file.errorString()});
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataFileError(path, u"000191", {file.errorString()});
-    return splitLines(bytes);
+    return bytes;
+}
+
+QStringList readLines(const QString &path)
+{
+    return splitLines(readBytes(path));
 }
 
 QByteArray bytesToWrite(const QString &path, const QStringList &lines)

@@ -11,7 +11,8 @@ namespace kirveno {
 QStringList splitLines(QByteArrayView bytes);
 QByteArray joinLines(const QStringList &lines);
 
-// Throws DataFileError naming the file when it cannot be read.
+// Throw DataFileError naming the file when it cannot be read.
+QByteArray readBytes(const QString &path);
 QStringList readLines(const QString &path);
 // The bytes of the lines as they are written. Throws DataFileError naming the file when a line
 // holds a line break, which would shift every later line of a file whose line order is its

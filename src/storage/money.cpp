@@ -64,6 +64,13 @@ QString amountText(Cents cents, int wholeDigits)
     return text;
 }
 
+QString withThousands(QString amount)
+{
+    for (qsizetype at = amount.indexOf(QLatin1Char(',')) - 3; at > 0; at -= 3)
+        amount.insert(at, QLatin1Char('.'));
+    return amount;
+}
+
 } // namespace
 
 QString twoDigits(int value)
@@ -81,6 +88,16 @@ QString paddedAmount(Cents cents)
 QString plainAmount(Cents cents)
 {
     return amountText(cents, 1);
+}
+
+QString groupedAmount(Cents cents)
+{
+    return withThousands(plainAmount(cents));
+}
+
+QString paddedGroupedAmount(Cents cents)
+{
+    return withThousands(paddedAmount(cents));
 }
 
 QString storedAmount(Cents cents)

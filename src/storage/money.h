@@ -19,6 +19,14 @@ QString paddedAmount(Cents cents);
 // No leading zero: 5,50, 0,50, 12,00, 123,45. The form the board and the bill show.
 QString plainAmount(Cents cents);
 
+// With "." between thousands and no leading zero: 0,00, 5,50, 123,44, 20.000,00. The form of
+// the totals the reports show.
+QString groupedAmount(Cents cents);
+
+// The same with at least two digits before the comma: 01,50, 12,00, 1.235,00. The form of a
+// month's total.
+QString paddedGroupedAmount(Cents cents);
+
 // An amount kept in the table state file: "0" for none, otherwise the padded form.
 QString storedAmount(Cents cents);
 

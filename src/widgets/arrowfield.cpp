@@ -10,11 +10,12 @@
 
 namespace kirveno {
 
-ArrowField::ArrowField(int minimum, int maximum, Ends ends, QWidget *parent)
+ArrowField::ArrowField(int minimum, int maximum, Ends ends, int step, QWidget *parent)
     : QWidget(parent)
     , m_minimum(minimum)
     , m_maximum(maximum)
     , m_ends(ends)
+    , m_step(step)
     , m_value(minimum)
     , m_field(new QLineEdit(this))
     , m_up(new QToolButton(this))
@@ -64,7 +65,7 @@ QString ArrowField::text() const
 
 void ArrowField::step(int direction)
 {
-    int next = m_value + direction;
+    int next = m_value + direction * m_step;
     if (next < m_minimum)
         next = m_ends == Ends::Wrap ? m_maximum : m_minimum;
     else if (next > m_maximum)

@@ -8,14 +8,15 @@ class QToolButton;
 namespace kirveno {
 
 // A read-only number field with up and down arrows beside it: numbers are entered by stepping,
-// never by typing. The Up and Down keys step too.
+// never by typing. The Up and Down keys step too. A step past one end stops there or wraps to the
+// other end.
 class ArrowField : public QWidget
 {
     Q_OBJECT
 public:
     enum class Ends { Wrap, Stop };
 
-    ArrowField(int minimum, int maximum, Ends ends, QWidget *parent = nullptr);
+    ArrowField(int minimum, int maximum, Ends ends, int step = 1, QWidget *parent = nullptr);
 
     int value() const { return m_value; }
     // Sets the position and shows it as two digits.
@@ -37,6 +38,7 @@ private:
     int m_minimum;
     int m_maximum;
     Ends m_ends;
+    int m_step;
     int m_value;
     QLineEdit *m_field;
     QToolButton *m_up;

@@ -1,15 +1,14 @@
 #include "formdialog.h"
 
 #include "board/programstate.h"
+#include "layout.h"
 #include "platform/platform.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kirveno {
 
@@ -54,29 +53,8 @@ void FormDialog::addHeading(QLayout *heading)
 void FormDialog::addRow(const QString &caption, QWidget *content)
 {
     const int row = m_form->rowCount();
-    auto *label = new QLabel(caption, this);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    m_form->addWidget(label, row, 0);
+    m_form->addWidget(boldLabel(caption), row, 0);
     m_form->addWidget(content, row, 1, Qt::AlignLeft);
-}
-
-QWidget *FormDialog::pair(QWidget *left, const char *separator, QWidget *right)
-{
-    auto *box = new QWidget;
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-    row->addWidget(left);
-    auto *mark = new QLabel(QString::fromLatin1(separator));
-    QFont bold = mark->font();
-    bold.setBold(true);
-    mark->setFont(bold);
-    row->addWidget(mark);
-    row->addWidget(right);
-    row->addStretch();
-    return box;
 }
 
 QLineEdit *FormDialog::shownField(int width)
@@ -100,8 +78,7 @@ void FormDialog::addButton(QPushButton *button)
 void FormDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void FormDialog::showError(const QString &message)

@@ -26,8 +26,6 @@ protected:
 
     // Adds a captioned row to the form.
     void addRow(const QString &caption, QWidget *content);
-    // hh ":" mm or whole "," hundredths beside each other.
-    static QWidget *pair(QWidget *left, const char *separator, QWidget *right);
     static QLineEdit *shownField(int width);
     // Adds a button before OK.
     void addButton(QPushButton *button);

@@ -168,6 +168,48 @@ private slots:
         QCOMPARE(folder.bytes(monthly), monthlyBefore);
     }
 
+    void dayTotalOfAMonthlyLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<qint64>("total"); // -1: not an amount
+        QTest::newRow("as written") << "01.05.2026 ---- 12,50" << 1250ll;
+        QTest::newRow("100 or more grows to the right") << "01.05.2026 ---- 123,46" << 12346ll;
+        QTest::newRow("thousands") << "01.05.2026 ---- 1500,00" << 150000ll;
+        QTest::newRow("blanks after it") << "01.05.2026 ---- 05,50  " << 550ll;
+        QTest::newRow("behind a longer date line") << "Kirveno first day ---- 00,00" << 0ll;
+        QTest::newRow("a group separator") << "01.05.2026 ---- 1.500" << -1ll;
+        QTest::newRow("the old cut form of 123,46") << "01.05.2026 ---- 123,5" << 12350ll;
+        QTest::newRow("no total") << "01.05.2026" << -1ll;
+        QTest::newRow("no total after the separator") << "01.05.2026 ---- " << -1ll;
+        QTest::newRow("letters") << "01.05.2026 ---- 1x,00" << -1ll;
+    }
+
+    void dayTotalOfAMonthlyLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(qint64, total);
+        try {
+            QCOMPARE(monthlyLineAmount(line, 6, monthly), total);
+        } catch (const DataFileError &error) {
+            QCOMPARE(total, -1ll);
+            const QString message = englishMessage(error);
+            QVERIFY(message.contains(monthly));
+            QVERIFY(message.contains(QStringLiteral("Line 7")));
+            QVERIFY(message.contains(QLatin1Char('"') + line + QLatin1Char('"')));
+        }
+    }
+
+    // What the roll-over writes, the reports read back.
+    void monthlyLinesReadBackTheirTotal()
+    {
+        for (const Cents total : {Cents(0), Cents(5), Cents(550), Cents(9999), Cents(12346),
+                                  Cents(150000), Cents(2000000)}) {
+            QCOMPARE(
+                monthlyLineAmount(monthlyLine(QStringLiteral("06.12.2026"), total), 1, monthly),
+                total);
+        }
+    }
+
     void dateTexts()
     {
         QCOMPARE(dateText(QDate(2026, 12, 7)), QStringLiteral("07.12.2026"));

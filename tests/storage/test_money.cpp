@@ -78,6 +78,40 @@ private slots:
         QCOMPARE(parseAmount(padded).value_or(-1), cents);
     }
 
+    void totalsWithThousands_data()
+    {
+        QTest::addColumn<qint64>("cents");
+        QTest::addColumn<QString>("grouped");
+        QTest::addColumn<QString>("paddedGrouped");
+        QTest::newRow("zero") << 0ll << "0,00"
+                              << "00,00";
+        QTest::newRow("one and a half") << 150ll << "1,50"
+                                        << "01,50";
+        QTest::newRow("twelve") << 1200ll << "12,00"
+                                << "12,00";
+        QTest::newRow("exact to the hundredth") << 12344ll << "123,44"
+                                                << "123,44";
+        QTest::newRow("most below a thousand") << 99999ll << "999,99"
+                                               << "999,99";
+        QTest::newRow("a thousand") << 100000ll << "1.000,00"
+                                    << "1.000,00";
+        QTest::newRow("twenty thousand") << 2000000ll << "20.000,00"
+                                         << "20.000,00";
+        QTest::newRow("hundred thousand") << 10000000ll << "100.000,00"
+                                          << "100.000,00";
+        QTest::newRow("millions") << 123456789ll << "1.234.567,89"
+                                  << "1.234.567,89";
+    }
+
+    void totalsWithThousands()
+    {
+        QFETCH(qint64, cents);
+        QFETCH(QString, grouped);
+        QFETCH(QString, paddedGrouped);
+        QCOMPARE(groupedAmount(cents), grouped);
+        QCOMPARE(paddedGroupedAmount(cents), paddedGrouped);
+    }
+
     void amountFromTwoParts()
     {
         QCOMPARE(amountFromParts(0, 0), QStringLiteral("0"));
