@@ -1,13 +1,11 @@
 #include "loanswindow.h"
 
-#include "board/boardwidgets.h"
 #include "board/programstate.h"
 #include "platform/platform.h"
 #include "storage/datafileerror.h"
 #include "widgets/arrowfield.h"
 #include "widgets/layout.h"
 #include "widgets/storedtextfield.h"
-#include "widgets/windowactivation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,10 +27,7 @@ bool isEnter(const QKeyEvent *event)
 } // namespace
 
 LoansWindow::LoansWindow(ProgramState &state, QWidget *board)
-    : QWidget(board, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint)
-    , m_state(state)
+    : RecordWindow(state, board, u"000025")
     , m_loanList(new QListWidget)
     , m_name(new StoredTextField(loanNameLength, state))
     , m_whole(new ArrowField(0, 99, ArrowField::Ends::Stop))
@@ -45,12 +40,6 @@ LoansWindow::LoansWindow(ProgramState &state, QWidget *board)
     , m_cancel(new QPushButton(state.text(u"000019")))
     , m_close(new QPushButton(state.text(u"000017")))
 {
-    initPictures();
-    setWindowTitle(state.text(u"000025"));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/reports.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
 
     m_loanList->setFixedWidth(170);
     m_loanList->setUniformItemSizes(true);
@@ -99,7 +88,6 @@ LoansWindow::LoansWindow(ProgramState &state, QWidget *board)
     connect(m_cancel, &QPushButton::clicked, this, &LoansWindow::cancel);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     setMode(Mode::View);
-    new WindowActivation(this, [this] { activate(); });
 }
 
 void LoansWindow::activate()
@@ -236,17 +224,11 @@ bool LoansWindow::store(const LoansFile &changed)
     try {
         changed.save(m_state.path(loansFileName));
     } catch (const DataFileError &error) {
-        m_state.platform->showError(this, m_state.message(error));
+        showError(error);
         return false;
     }
     m_file = changed;
     return true;
-}
-
-void LoansWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    centreOnScreen(*this);
 }
 
 void LoansWindow::closeEvent(QCloseEvent *event)

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "recordwindow.h"
 #include "storage/loans.h"
-
-#include <QWidget>
 
 class QListWidget;
 class QPushButton;
@@ -11,12 +10,11 @@ namespace kirveno {
 
 class ArrowField;
 class StoredTextField;
-struct ProgramState;
 
 // The customers who owe money: a list of their names, one loan shown at a time, and the
 // commands that add, edit and remove loans, each written to borc.dat at once. The window lives
 // as long as the board and stays beside it, without blocking it.
-class LoansWindow : public QWidget
+class LoansWindow : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -25,7 +23,7 @@ public:
     // Re-reads borc.dat and shows the first loan in view mode. Runs whenever the window takes
     // over from another window of the program, so that an add or an edit left there is dropped
     // and a file restored meanwhile is shown.
-    void activate();
+    void activate() override;
 
     QListWidget *loanList() const { return m_loanList; }
     StoredTextField *nameField() const { return m_name; }
@@ -40,7 +38,6 @@ public:
     QPushButton *closeButton() const { return m_close; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,7 +58,6 @@ private:
     // Writes the changed loans and takes them as the window's own; false after a message.
     bool store(const LoansFile &changed);
 
-    ProgramState &m_state;
     LoansFile m_file;
     Mode m_mode = Mode::View;
     QListWidget *m_loanList;

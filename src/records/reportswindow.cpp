@@ -1,14 +1,11 @@
 #include "reportswindow.h"
 
-#include "board/boardwidgets.h"
 #include "board/programstate.h"
 #include "platform/platform.h"
 #include "reports.h"
 #include "storage/datafileerror.h"
 #include "storage/ledgers.h"
 #include "storage/linefile.h"
-#include "widgets/layout.h"
-#include "widgets/windowactivation.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,22 +43,13 @@ int selectedRow(const QListView *list)
 } // namespace
 
 ReportsWindow::ReportsWindow(ProgramState &state, QWidget *board)
-    : QWidget(board, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                         | Qt::WindowCloseButtonHint)
-    , m_state(state)
+    : RecordWindow(state, board, u"000024")
     , m_periodList(listOf(&m_periods, this))
     , m_entryList(listOf(&m_entries, this))
     , m_totalField(new QLineEdit(this))
     , m_removeButton(new QPushButton(state.text(u"000020"), this))
     , m_closeButton(new QPushButton(state.text(u"000017"), this))
 {
-    initPictures();
-    setWindowTitle(state.text(u"000024"));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/reports.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
 
     m_periodList->setFixedWidth(periodListWidth);
     // The ledger lines are fixed columns: a fixed-pitch font lines them up.
@@ -109,7 +97,6 @@ ReportsWindow::ReportsWindow(ProgramState &state, QWidget *board)
     for (QWidget *keyed : std::initializer_list<QWidget *>{this, m_periodList, m_entryList,
                                                            m_removeButton, m_closeButton})
         keyed->installEventFilter(this);
-    new WindowActivation(this, [this] { activate(); });
 }
 
 QString ReportsWindow::dailyPath() const
@@ -212,17 +199,6 @@ void ReportsWindow::removeEntry()
     // The list would select the next record, and a second Backspace would remove it too.
     m_entryList->clearSelection();
     showDailyTotal();
-}
-
-void ReportsWindow::showError(const DataFileError &error)
-{
-    m_state.platform->showError(this, m_state.message(error));
-}
-
-void ReportsWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    centreOnScreen(*this);
 }
 
 bool ReportsWindow::eventFilter(QObject *watched, QEvent *event)

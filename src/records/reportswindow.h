@@ -1,7 +1,8 @@
 #pragma once
 
+#include "recordwindow.h"
+
 #include <QStringListModel>
-#include <QWidget>
 
 class QLineEdit;
 class QListView;
@@ -9,15 +10,12 @@ class QPushButton;
 
 namespace kirveno {
 
-class DataFileError;
-struct ProgramState;
-
 // The takings: today's daily ledger with its total, or the days of one month with the month's
 // total, chosen in the period list. The only place where a booked session can be removed, and
 // only from today's ledger. Shown beside the board without blocking it; every time it takes
 // over from another window of the program it reads both ledgers again and starts over in the
 // daily view.
-class ReportsWindow : public QWidget
+class ReportsWindow : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -25,7 +23,7 @@ public:
 
     // Reads both ledgers again: the daily view, the months in the period list, none of them
     // chosen, the focus on Close.
-    void activate();
+    void activate() override;
 
     QListView *periodList() const { return m_periodList; }
     QListView *entryList() const { return m_entryList; }
@@ -34,7 +32,6 @@ public:
     QPushButton *closeButton() const { return m_closeButton; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -45,9 +42,7 @@ private:
     void showMonth(const QString &month);
     void choosePeriod();
     void removeEntry();
-    void showError(const DataFileError &error);
 
-    ProgramState &m_state;
     QStringListModel m_periods;
     QStringListModel m_entries;
     QStringList m_monthly; // as read at the last activation, for every month chosen until the next
