@@ -1,10 +1,7 @@
+#include "app/programwindows.h"
 #include "board/boardwindow.h"
 #include "board/programstate.h"
 #include "platform/qtplatform.h"
-#include "records/loanswindow.h"
-#include "records/reportswindow.h"
-#include "sessions/tabledialogs.h"
-#include "settings/passwordwindows.h"
 #include "storage/datafileerror.h"
 
 #include <QApplication>
@@ -36,13 +33,7 @@ int main(int argc, char *argv[])
 
     kirveno::BoardWindow boardWindow(state);
     board = &boardWindow;
-    kirveno::TableDialogs dialogs(state, boardWindow);
-    boardWindow.setSessionDialogs(&dialogs);
-    // Windows of the board, which owns them.
-    auto *reports = new kirveno::ReportsWindow(state, &boardWindow);
-    auto *loans = new kirveno::LoansWindow(state, &boardWindow);
-    kirveno::PasswordWindows passwords(state, boardWindow, *reports, *loans);
-    boardWindow.setCommands(&passwords);
+    kirveno::ProgramWindows windows(state, boardWindow);
     boardWindow.show();
     return app.exec();
 }

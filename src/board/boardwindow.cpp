@@ -174,26 +174,27 @@ void BoardWindow::buildMenus()
     const auto text = [this](const char16_t *key) {
         return m_state.text(key);
     };
-    const auto later = [](QAction *action) {
-        action->setEnabled(false);
+    const auto command = [this](QAction *action, void (BoardCommands::*run)()) {
+        connect(action, &QAction::triggered, this, [this, run] {
+            if (m_commands)
+                (m_commands->*run)();
+        });
     };
 
     m_settingsMenu = new QMenu(this);
     QMenu *archive = m_settingsMenu->addMenu(text(u"000032"));
-    later(archive->addAction(text(u"000033")));
-    later(archive->addAction(text(u"000034")));
+    command(archive->addAction(text(u"000033")), &BoardCommands::backUp);
+    command(archive->addAction(text(u"000034")), &BoardCommands::restore);
     m_settingsMenu->addSeparator();
-    later(m_settingsMenu->addAction(text(u"000035")));
-    connect(m_settingsMenu->addAction(text(u"000036")), &QAction::triggered, this, [this] {
-        if (m_commands)
-            m_commands->changePassword();
-    });
+    command(m_settingsMenu->addAction(text(u"000035")), &BoardCommands::chooseLanguage);
+    command(m_settingsMenu->addAction(text(u"000036")), &BoardCommands::changePassword);
     m_settingsMenu->addSeparator();
-    later(m_settingsMenu->addAction(text(u"000037")));
+    command(m_settingsMenu->addAction(text(u"000037")), &BoardCommands::changeOptions);
 
     m_helpMenu = new QMenu(this);
-    later(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")));
+    command(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")),
+        &BoardCommands::showHelp);
     m_helpMenu->addSeparator();
     connect(
         m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
@@ -205,8 +206,9 @@ void BoardWindow::buildMenus()
         m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-update.jpg")), text(u"000041")),
         &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
     m_helpMenu->addSeparator();
-    later(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")));
+    command(
+        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")),
+        &BoardCommands::showAbout);
 }
 
 void BoardWindow::openPage(const char *englishPage, const char *turkishPage) const
@@ -297,6 +299,12 @@ QString BoardWindow::copyCost(int table)
                         costText(m_tariff, elapsedMinutes(start, now.hour() * 60 + now.minute())));
     }
     return row.costField()->text();
+}
+
+void BoardWindow::restart()
+{
+    m_state.platform->restartProgram();
+    close();
 }
 
 void BoardWindow::ringBell()

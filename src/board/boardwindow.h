@@ -39,6 +39,12 @@ public:
     // Through the password prompt: "4" the reports window, any other code the loans window.
     virtual void openGuarded(const QString &targetCode) = 0;
     virtual void changePassword() = 0;
+    virtual void backUp() = 0;
+    virtual void restore() = 0;
+    virtual void chooseLanguage() = 0;
+    virtual void changeOptions() = 0;
+    virtual void showHelp() = 0;
+    virtual void showAbout() = 0;
 };
 
 // The table board: the program's main window, one row per table, kept current by a 500 ms clock.
@@ -66,6 +72,10 @@ public:
     // The money the table owes now, as its row shows it, for the closing dialog.
     QString copyCost(int table);
     void ringBell();
+
+    // Starts the program anew from its folder and closes the board, which ends this process
+    // once the command that asked has finished. For a change of the settings.
+    void restart();
 
     // One clock tick: the header fields and every open row's figures.
     void tick();

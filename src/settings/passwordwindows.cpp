@@ -117,8 +117,7 @@ void PasswordChangeDialog::accept()
         return;
     }
     QDialog::accept();
-    m_state.platform->restartProgram();
-    m_board.close();
+    m_board.restart();
 }
 
 PasswordWindows::PasswordWindows(ProgramState &state, BoardWindow &board, QWidget &reports,

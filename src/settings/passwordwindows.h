@@ -57,14 +57,15 @@ private:
     QString m_stored;
 };
 
-// The board's guarded commands, as the program wires them.
-class PasswordWindows : public BoardCommands
+// The two password windows of the board.
+class PasswordWindows
 {
 public:
     PasswordWindows(ProgramState &state, BoardWindow &board, QWidget &reports, QWidget &loans);
 
-    void openGuarded(const QString &targetCode) override { m_prompt->ask(targetCode); }
-    void changePassword() override { m_change->ask(); }
+    // Through the prompt: "4" the reports window, any other code the loans window.
+    void openGuarded(const QString &targetCode) { m_prompt->ask(targetCode); }
+    void changePassword() { m_change->ask(); }
 
     PasswordPrompt &prompt() { return *m_prompt; }
     PasswordChangeDialog &changeDialog() { return *m_change; }

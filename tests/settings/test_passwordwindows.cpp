@@ -25,7 +25,6 @@ struct PasswordFixture : BoardFixture
         reports.setWindowTitle(QStringLiteral("reports"));
         loans.setWindowTitle(QStringLiteral("loans"));
         windows = std::make_unique<PasswordWindows>(state, *board, reports, loans);
-        board->setCommands(windows.get());
     }
 
     void setStoredPassword(const QString &password) const
@@ -265,21 +264,6 @@ private slots:
         }
         QCOMPARE(f.platform.restarts, 1);
         QVERIFY(!f.board->isVisible());
-    }
-
-    void theBoardsCommandsLeadThroughThePrompt()
-    {
-        PasswordFixture f;
-        BoardWindow &board = *f.board;
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QString title;
-        f.whileOpen([&](QDialog &dialog) { title = dialog.windowTitle(); });
-        auto *const reportsIcon = board.childAt(94 + 16, 4 + 16);
-        QVERIFY(reportsIcon);
-        QTest::mouseClick(reportsIcon, Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Password Keeper"));
-        QVERIFY(!f.reports.isVisible());
     }
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "board/boardwindow.h"
+#include "sessions/tabledialogs.h"
+#include "settings/passwordwindows.h"
+
+namespace kirveno {
+
+class LoansWindow;
+class ReportsWindow;
+
+// Every window of the program beside the board, made once when the program starts and kept:
+// the table dialogs and what the board's toolbar icons and menu entries lead to.
+class ProgramWindows : public BoardCommands
+{
+public:
+    ProgramWindows(ProgramState &state, BoardWindow &board);
+
+    void openGuarded(const QString &targetCode) override { m_passwords.openGuarded(targetCode); }
+    void changePassword() override { m_passwords.changePassword(); }
+    void backUp() override;
+    void restore() override;
+    void chooseLanguage() override;
+    void changeOptions() override;
+    void showHelp() override;
+    void showAbout() override;
+
+    TableDialogs &tableDialogs() { return m_tables; }
+    ReportsWindow &reports() { return *m_reports; }
+    LoansWindow &loans() { return *m_loans; }
+    PasswordWindows &passwords() { return m_passwords; }
+
+private:
+    TableDialogs m_tables;
+    ReportsWindow *m_reports; // windows of the board, which owns them
+    LoansWindow *m_loans;
+    PasswordWindows m_passwords;
+};
+
+} // namespace kirveno

@@ -1,0 +1,1 @@
+#include "helpwindow.h"

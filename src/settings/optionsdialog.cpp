@@ -1,0 +1,1 @@
+#include "optionsdialog.h"
