@@ -17,7 +17,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 build=build/fuzz
 targets=(fuzz_linefile fuzz_settings fuzz_tablestate fuzz_language fuzz_ledgers fuzz_journal
-         fuzz_loans fuzz_reports fuzz_archive)
+         fuzz_loans fuzz_reports fuzz_archive fuzz_languagefolder)
 
 # Clang and its fuzzer runtime.
 missing=()

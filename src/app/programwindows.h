@@ -1,11 +1,16 @@
 #pragma once
 
 #include "board/boardwindow.h"
+#include "records/archivecommands.h"
 #include "sessions/tabledialogs.h"
 #include "settings/passwordwindows.h"
 
 namespace kirveno {
 
+class AboutWindow;
+class HelpWindow;
+class LanguageChooser;
+class OptionsDialog;
 class LoansWindow;
 class ReportsWindow;
 
@@ -29,12 +34,21 @@ public:
     ReportsWindow &reports() { return *m_reports; }
     LoansWindow &loans() { return *m_loans; }
     PasswordWindows &passwords() { return m_passwords; }
+    LanguageChooser &languages() { return *m_languages; }
+    OptionsDialog &options() { return *m_options; }
+    HelpWindow &help() { return *m_help; }
+    AboutWindow &about() { return *m_about; }
 
 private:
     TableDialogs m_tables;
     ReportsWindow *m_reports; // windows of the board, which owns them
     LoansWindow *m_loans;
     PasswordWindows m_passwords;
+    LanguageChooser *m_languages;
+    OptionsDialog *m_options;
+    HelpWindow *m_help;
+    AboutWindow *m_about;
+    ArchiveCommands m_archive;
 };
 
 } // namespace kirveno

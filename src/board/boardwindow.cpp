@@ -24,8 +24,6 @@ namespace {
 constexpr int boardWidth = 367;
 constexpr int toolbarX[4] = {94, 134, 174, 214};
 
-const QString webSite = QStringLiteral("https://www.kirveno.example/");
-
 int clientHeight(int tableCount)
 {
     return tableCount <= 6 ? 183 : 20 * tableCount + 59;
@@ -198,7 +196,8 @@ void BoardWindow::buildMenus()
     m_helpMenu->addSeparator();
     connect(
         m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
-        &QAction::triggered, this, [this] { m_state.platform->openUrl(QUrl(webSite)); });
+        &QAction::triggered, this,
+        [this] { m_state.platform->openUrl(QUrl(QLatin1String(makersWebSite))); });
     connect(
         m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-news.jpg")), text(u"000040")),
         &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
@@ -215,7 +214,8 @@ void BoardWindow::openPage(const char *englishPage, const char *turkishPage) con
 {
     const bool turkish =
         m_state.loaded && m_state.settings.line(SettingsLine::Language) == QLatin1String("turkish");
-    m_state.platform->openUrl(QUrl(webSite + QLatin1String(turkish ? turkishPage : englishPage)));
+    m_state.platform->openUrl(
+        QUrl(QLatin1String(makersWebSite) + QLatin1String(turkish ? turkishPage : englishPage)));
 }
 
 void BoardWindow::popUp(QMenu *menu, int x)
@@ -390,8 +390,9 @@ void BoardWindow::onActivated()
     }
     if (m_state.settings.line(SettingsLine::FirstStart) == QLatin1String("0")) {
         // Set before anything else is shown, so that the first start happens once even if the
-        // program is closed right away. Starts from the file as it is now. A file that cannot
-        // take it is reported once; the first start is then over for this run all the same.
+        // program is closed right away or the chooser is cancelled. Starts from the file as it
+        // is now. A file that cannot take it is reported once; the first start is then over
+        // for this run all the same.
         m_state.settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
         try {
             SettingsFile settings = SettingsFile::load(m_state.path(settingsFileName));
@@ -401,6 +402,8 @@ void BoardWindow::onActivated()
         } catch (const DataFileError &error) {
             m_state.platform->showError(this, m_state.message(error));
         }
+        if (m_commands)
+            m_commands->chooseLanguage();
     }
 }
 

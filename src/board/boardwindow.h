@@ -31,6 +31,9 @@ public:
     virtual void closeTable(int table) = 0;
 };
 
+// The maker's web site, whose pages the board and the help windows open.
+inline constexpr auto makersWebSite = "https://www.kirveno.example/";
+
 // The windows behind the board's toolbar icons and menu entries.
 class BoardCommands
 {
@@ -77,6 +80,10 @@ public:
     // once the command that asked has finished. For a change of the settings.
     void restart();
 
+    // Opens a page of the maker's web site, the Turkish one only when the language setting is
+    // exactly "turkish".
+    void openPage(const char *englishPage, const char *turkishPage) const;
+
     // One clock tick: the header fields and every open row's figures.
     void tick();
     // Moves the session of table a onto table b (0-based) after asking; swaps when b is open.
@@ -97,7 +104,6 @@ private:
     void requestActivation();
     void onActivated();
     void popUp(QMenu *menu, int x);
-    void openPage(const char *englishPage, const char *turkishPage) const;
     void beginDrag(int table);
     void endDrag(QPoint globalPosition);
 

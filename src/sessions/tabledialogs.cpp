@@ -29,13 +29,6 @@ ArrowField *moneyArrows()
     return new ArrowField(0, 99, ArrowField::Ends::Stop);
 }
 
-void showAmount(const QString &stored, ArrowField *whole, ArrowField *hundredths)
-{
-    const AmountParts parts = partsOfAmount(parseAmount(stored).value_or(0));
-    whole->setValue(parts.whole);
-    hundredths->setValue(parts.hundredths);
-}
-
 QString amountOf(const ArrowField *whole, const ArrowField *hundredths)
 {
     return amountFromParts(whole->value(), hundredths->value());
@@ -73,7 +66,7 @@ void SessionFieldsDialog::showFields(const QString &name, int startMinutes, cons
     m_name->setText(name);
     m_hour->setValue(startMinutes / 60);
     m_minute->setValue(startMinutes % 60);
-    showAmount(limit, m_limitWhole, m_limitHundredths);
+    showAmount(limit, *m_limitWhole, *m_limitHundredths);
     m_name->setFocus();
     m_name->selectAll();
 }
@@ -136,7 +129,7 @@ bool EditTableDialog::prepare(int table)
         showError(error);
         return false;
     }
-    showAmount(stored.addition, m_additionWhole, m_additionHundredths);
+    showAmount(stored.addition, *m_additionWhole, *m_additionHundredths);
     showFields(stored.name, std::max(0, minutesOfClock(stored.start)), stored.limit);
     return true;
 }

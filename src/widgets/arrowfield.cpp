@@ -55,7 +55,20 @@ ArrowField::ArrowField(int minimum, int maximum, Ends ends, int step, QWidget *p
 void ArrowField::setValue(int value)
 {
     m_value = value;
-    m_field->setText(twoDigits(value));
+    m_field->setText(m_twoDigits ? twoDigits(value) : QString::number(value));
+}
+
+void ArrowField::showPlainNumbers()
+{
+    m_twoDigits = false;
+    setValue(m_value);
+}
+
+void showAmount(const QString &stored, ArrowField &whole, ArrowField &hundredths)
+{
+    const AmountParts parts = partsOfAmount(parseAmount(stored).value_or(0));
+    whole.setValue(parts.whole);
+    hundredths.setValue(parts.hundredths);
 }
 
 QString ArrowField::text() const

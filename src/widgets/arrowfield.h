@@ -19,8 +19,9 @@ public:
     ArrowField(int minimum, int maximum, Ends ends, int step = 1, QWidget *parent = nullptr);
 
     int value() const { return m_value; }
-    // Sets the position and shows it as two digits.
+    // Sets the position and shows it as two digits (or as it is, after showPlainNumbers()).
     void setValue(int value);
+    void showPlainNumbers();
     QString text() const;
     QLineEdit *field() const { return m_field; }
     QToolButton *upArrow() const { return m_up; }
@@ -40,9 +41,13 @@ private:
     Ends m_ends;
     int m_step;
     int m_value;
+    bool m_twoDigits = true;
     QLineEdit *m_field;
     QToolButton *m_up;
     QToolButton *m_down;
 };
+
+// Shows a stored amount ("05,50", or "0" for none) in its whole and hundredths fields.
+void showAmount(const QString &stored, ArrowField &whole, ArrowField &hundredths);
 
 } // namespace kirveno
