@@ -48,10 +48,7 @@ HelpWindow::HelpWindow(ProgramState &state, BoardWindow *board)
 {
     initPictures();
     setWindowTitle(state.text(u"000038"));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/reports.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
+    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
 
     for (QTextEdit *text : {m_usage, m_tips, m_maker})
         m_pages->addWidget(text);

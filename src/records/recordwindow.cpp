@@ -16,10 +16,7 @@ RecordWindow::RecordWindow(ProgramState &state, QWidget *board, const char16_t *
 {
     initPictures();
     setWindowTitle(state.text(titleKey));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/reports.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
+    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
     new WindowActivation(this, [this] { activate(); });
 }
 

@@ -33,10 +33,7 @@ LanguageChooser::LanguageChooser(ProgramState &state, BoardWindow &board)
 {
     initPictures();
     setWindowTitle(state.text(u"000035"));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/reports.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
+    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
 
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({state.text(u"000151"), state.text(u"000044"), state.text(u"000045")});

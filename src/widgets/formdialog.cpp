@@ -22,10 +22,7 @@ FormDialog::FormDialog(ProgramState &state, QWidget *parent, const char16_t *tit
     , m_cancel(new QPushButton(state.text(u"000019"), m_buttons))
 {
     setWindowTitle(state.text(titleKey));
-    QPalette picture = palette();
-    picture.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/pictures/board.jpg")));
-    setPalette(picture);
-    setAutoFillBackground(true);
+    setBackgroundPicture(*this, QStringLiteral(":/pictures/board.jpg"));
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 
 namespace kirveno {
@@ -27,6 +28,14 @@ QWidget *pair(QWidget *left, const char *separator, QWidget *right)
     row->addWidget(right);
     row->addStretch();
     return box;
+}
+
+void setBackgroundPicture(QWidget &window, const QString &picture)
+{
+    QPalette palette = window.palette();
+    palette.setBrush(QPalette::Window, QPixmap(picture));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
 }
 
 void centreOnScreen(QWidget &window)

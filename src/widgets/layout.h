@@ -14,6 +14,9 @@ QLabel *boldLabel(const QString &text);
 // hh ":" mm or whole "," hundredths beside each other.
 QWidget *pair(QWidget *left, const char *separator, QWidget *right);
 
+// Shows one of the program's pictures (":/pictures/...") behind the window's controls.
+void setBackgroundPicture(QWidget &window, const QString &picture);
+
 // Puts the window in the middle of the screen; the windows do so whenever they are shown.
 void centreOnScreen(QWidget &window);
 

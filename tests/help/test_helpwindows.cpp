@@ -31,19 +31,6 @@ struct HelpFixture : BoardFixture
         about = std::make_unique<AboutWindow>(state, board.get());
     }
 
-    // Runs the steps while the next modal dialog is open; the dialog is then closed with Esc
-    // unless a step closed it.
-    void whileOpen(const std::function<void(QDialog &)> &steps) const
-    {
-        QTimer::singleShot(0, board.get(), [steps] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            steps(*dialog);
-            if (dialog->isVisible())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-    }
-
     QTextEdit *page(Page which) const
     {
         return std::array{help->usagePage(), help->tipsPage(), help->makerPage()}[which];

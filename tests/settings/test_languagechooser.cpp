@@ -33,19 +33,6 @@ struct ChooserFixture : BoardFixture
         return *windows;
     }
 
-    // Runs the steps while the next modal dialog is open; it is then closed with Esc unless a
-    // step closed it. Dropped with the board when no dialog opened.
-    void whileOpen(const std::function<void(QDialog &)> &steps) const
-    {
-        QTimer::singleShot(0, board.get(), [steps] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            steps(*dialog);
-            if (dialog->isVisible())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-    }
-
     void writeLanguage(const QString &file, const QString &language, const QString &local,
                        const QString &writer) const
     {

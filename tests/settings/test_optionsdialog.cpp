@@ -33,18 +33,6 @@ struct OptionsFixture : BoardFixture
         dialog = new OptionsDialog(state, *board);
     }
 
-    // Runs the steps while the options window is open; it is then closed with Esc unless a
-    // step closed it.
-    void whileOpen(const std::function<void()> &steps) const
-    {
-        QTimer::singleShot(0, board.get(), [this, steps] {
-            QCOMPARE(QApplication::activeModalWidget(), dialog);
-            steps();
-            if (dialog->isVisible())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-    }
-
     QStringList shownFields() const
     {
         return {dialog->nameField()->text(),
@@ -124,7 +112,8 @@ private slots:
         const QStringList before = f.folder.lines(ayar);
         const QByteArray beforeBytes = f.folder.bytes(ayar);
         f.platform.answers = {true};
-        f.whileOpen([&] {
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
             edit(*f.dialog);
             // Changed on disk while the window is open: the save must keep it.
             f.folder.setLine(ayar, SettingsLine::Language, QStringLiteral("turkish"));
@@ -170,7 +159,8 @@ private slots:
         QFETCH(QString, saved);
         OptionsFixture f({"Kahve", stored});
         f.platform.answers = {true};
-        f.whileOpen([&] {
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
             QToolButton *arrow =
                 up ? f.dialog->tableArrows()->upArrow() : f.dialog->tableArrows()->downArrow();
             click(arrow);
@@ -189,7 +179,8 @@ private slots:
         const QByteArray before = f.folder.bytes(ayar);
         QStringList atFirstShowing;
         f.platform.answers = {false};
-        f.whileOpen([&] {
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
             atFirstShowing = f.shownFields();
             QCOMPARE(f.dialog->focusWidget(), f.dialog->nameField());
             type(f.dialog->nameField(), QStringLiteral("x"));
@@ -207,7 +198,10 @@ private slots:
         QCOMPARE(f.platform.restarts, 0);
 
         QStringList atNextShowing;
-        f.whileOpen([&] { atNextShowing = f.shownFields(); });
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
+            atNextShowing = f.shownFields();
+        });
         f.dialog->ask();
         QCOMPARE(atNextShowing, atFirstShowing);
     }
@@ -236,7 +230,8 @@ private slots:
         OptionsFixture f;
         const QByteArray before = f.folder.bytes(ayar);
         f.platform.answers = {true};
-        f.whileOpen([&] {
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
             click(f.dialog->soundBox());
             QWidget *const targets[] = {f.dialog->nameField(), f.dialog->tableArrows()->field(),
                                         f.dialog->priceWholeArrows()->field(), f.dialog->soundBox(),
@@ -255,7 +250,8 @@ private slots:
         OptionsFixture f;
         QImage ticked;
         QImage cleared;
-        f.whileOpen([&] {
+        f.whileOpen([&](QDialog &open) {
+            QCOMPARE(&open, static_cast<QDialog *>(f.dialog));
             ticked = f.dialog->soundPicture()->pixmap().toImage();
             click(f.dialog->soundBox());
             cleared = f.dialog->soundPicture()->pixmap().toImage();

@@ -34,19 +34,6 @@ struct PasswordFixture : BoardFixture
         settings.save(folder.file(ayar));
     }
 
-    // Runs the steps while the next modal dialog is open; the dialog is then closed with Esc
-    // unless a step closed it. Dropped with the board when no dialog opened.
-    void whileOpen(const std::function<void(QDialog &)> &steps) const
-    {
-        QTimer::singleShot(0, board.get(), [steps] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            steps(*dialog);
-            if (dialog->isVisible())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-    }
-
     QString decodedPassword() const { return SettingsFile::load(folder.file(ayar)).password(); }
 
     QWidget reports;

@@ -5,7 +5,12 @@
 #include "programfolder.h"
 #include "scriptedplatform.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace kirveno::testing {
@@ -24,6 +29,19 @@ struct BoardFixture
         state.load(folder.path(), platform);
         board = std::make_unique<BoardWindow>(state);
         return *board;
+    }
+
+    // Runs the steps while the next modal dialog is open; the dialog is then closed with Esc
+    // unless a step closed it. Dropped with the board when no dialog opened.
+    void whileOpen(const std::function<void(QDialog &)> &steps) const
+    {
+        QTimer::singleShot(0, board.get(), [steps] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            steps(*dialog);
+            if (dialog->isVisible())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
     }
 
     void setClock(const QString &dateTime)
