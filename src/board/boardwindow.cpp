@@ -390,18 +390,13 @@ void BoardWindow::onActivated()
     }
     if (m_state.settings.line(SettingsLine::FirstStart) == QLatin1String("0")) {
         // Set before anything else is shown, so that the first start happens once even if the
-        // program is closed right away or the chooser is cancelled. Starts from the file as it
-        // is now. A file that cannot take it is reported once; the first start is then over
-        // for this run all the same.
+        // program is closed right away or the chooser is cancelled. A file that cannot take it
+        // is reported once; the first start is then over for this run all the same.
         m_state.settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
-        try {
-            SettingsFile settings = SettingsFile::load(m_state.path(settingsFileName));
+        m_state.changeSettingsFile(this, [this](SettingsFile &settings) {
             settings.setLine(SettingsLine::FirstStart, QStringLiteral("1"));
-            settings.save(m_state.path(settingsFileName));
             m_state.settings = settings;
-        } catch (const DataFileError &error) {
-            m_state.platform->showError(this, m_state.message(error));
-        }
+        });
         if (m_commands)
             m_commands->chooseLanguage();
     }

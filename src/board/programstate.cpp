@@ -1,5 +1,8 @@
 #include "programstate.h"
 
+#include "platform/platform.h"
+#include "storage/datafileerror.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -20,6 +23,21 @@ void ProgramState::load(const QString &programFolder, Platform &programPlatform)
     languageName = std::move(active.languageName);
     tables = TableState::load(path(tableStateFileName));
     loaded = true;
+}
+
+bool ProgramState::changeSettingsFile(QWidget *parent,
+                                      const std::function<void(SettingsFile &)> &change) const
+{
+    try {
+        const QString file = path(settingsFileName);
+        SettingsFile changed = SettingsFile::load(file);
+        change(changed);
+        changed.save(file);
+        return true;
+    } catch (const DataFileError &error) {
+        platform->showError(parent, message(error));
+        return false;
+    }
 }
 
 QString applicationTitle()

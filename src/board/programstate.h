@@ -5,6 +5,10 @@
 #include "storage/settingsfile.h"
 #include "storage/tablestate.h"
 
+#include <functional>
+
+class QWidget;
+
 namespace kirveno {
 
 class Platform;
@@ -22,6 +26,12 @@ struct ProgramState
     QString path(const char *fileName) const { return folder + QLatin1String(fileName); }
     QString text(QStringView key) const { return texts.text(key); }
     QString message(const DataFileError &error) const { return texts.message(error); }
+    // Changes ayar.dat as it is now, not the copy read at the start (a restore answered "No" or
+    // another window may have changed it since), and saves it; false after the message when the
+    // file cannot be read or written.
+    bool changeSettingsFile(QWidget *parent,
+                            const std::function<void(SettingsFile &)> &change) const;
+
     // The board's title, by which a second start finds the first.
     QString boardTitle() const;
 

@@ -113,16 +113,10 @@ void LanguageChooser::accept()
     if (!m_state.platform->ask(this, m_state.text(u"000143"), m_state.text(u"000152"),
                                QuestionIcon::Question))
         return;
-    // Into the file as it is now: a restore answered "No" may have changed it since the start.
-    try {
-        const QString path = m_state.path(settingsFileName);
-        SettingsFile settings = SettingsFile::load(path);
-        settings.setLine(SettingsLine::Language, chosen);
-        settings.save(path);
-    } catch (const DataFileError &error) {
-        m_state.platform->showError(this, m_state.message(error));
+    if (!m_state.changeSettingsFile(this, [&](SettingsFile &settings) {
+            settings.setLine(SettingsLine::Language, chosen);
+        }))
         return;
-    }
     QDialog::accept();
     m_board.restart();
 }

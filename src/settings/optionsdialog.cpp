@@ -107,18 +107,11 @@ void OptionsDialog::accept()
         QDialog::reject();
         return;
     }
-    // Into the file as it is now: a restore or another window may have changed its other lines
-    // since the window was shown.
-    try {
-        const QString path = m_state.path(settingsFileName);
-        SettingsFile settings = SettingsFile::load(path);
-        for (int line = 0; line < editedLineCount; ++line)
-            settings.setLine(line, edited[line]);
-        settings.save(path);
-    } catch (const DataFileError &error) {
-        showError(error);
+    if (!m_state.changeSettingsFile(this, [&](SettingsFile &settings) {
+            for (int line = 0; line < editedLineCount; ++line)
+                settings.setLine(line, edited[line]);
+        }))
         return;
-    }
     QDialog::accept();
     m_board.restart();
 }

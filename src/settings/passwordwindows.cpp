@@ -105,17 +105,10 @@ void PasswordChangeDialog::accept()
     if (!m_state.platform->ask(this, m_state.text(u"000143"), m_state.text(u"000144"),
                                QuestionIcon::Question))
         return;
-    // Into the file as it is now: a restore or another window may have changed it since the
-    // board read it.
-    try {
-        const QString path = m_state.path(settingsFileName);
-        SettingsFile settings = SettingsFile::load(path);
-        settings.setPassword(m_new->text(), passwordRandom());
-        settings.save(path);
-    } catch (const DataFileError &error) {
-        showError(error);
+    if (!m_state.changeSettingsFile(this, [this](SettingsFile &settings) {
+            settings.setPassword(m_new->text(), passwordRandom());
+        }))
         return;
-    }
     QDialog::accept();
     m_board.restart();
 }
