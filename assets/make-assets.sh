@@ -415,6 +415,35 @@ convert "$tmp/about-base.png" "$tmp/about-things.png" -compose over -composite \
     "${JPG[@]}" "$pic/about.jpg"
 
 ###########################################################################
+# Program icon for the desktop's menu, in the hicolor sizes: a wall clock on
+# a teal tile, drawn at 1024 and averaged down to each size.
+icons="$here/icons"
+mkdir -p "$icons"
+ticks=""
+for h in $(seq 0 11); do
+    a=$((h * 30))
+    if [ $((h % 3)) -eq 0 ]; then ticks="$ticks stroke-width 44 line $(pt 512 512 250 $a) $(pt 512 512 330 $a)"
+    else ticks="$ticks stroke-width 26 line $(pt 512 512 280 $a) $(pt 512 512 330 $a)"; fi
+done
+convert -respect-parentheses -size 1024x1024 xc:none \
+    \( -size 1024x1024 gradient:'#4fb3bf'-'#0f4f5c' -write mpr:tile +delete \) \
+    \( -size 1024x1024 gradient:'#b5773f'-'#6a3a18' -write mpr:wood +delete \) \
+    -stroke none -tile mpr:tile -draw "roundrectangle 40,40 984,984 200,200" +tile \
+    \( -size 1024x1024 xc:none -fill '#000000' -draw "circle 530,540 530,116" \
+       -channel A -evaluate multiply 0.35 +channel -blur 0x24 \) -compose over -composite \
+    -tile mpr:wood -draw "circle 512,512 512,104" +tile \
+    -fill '#fffaf0' -draw "circle 512,512 512,154" \
+    -stroke '#4a3424' -draw "stroke-linecap round $ticks" \
+    -stroke '#33261c' -draw "stroke-linecap round stroke-width 56 $(hand 512 512 215 170) stroke-width 40 $(hand 512 512 -30 250)" \
+    -stroke '#c8322a' -draw "stroke-linecap round stroke-width 16 $(hand 512 512 120 270) $(hand 512 512 300 60)" \
+    -stroke none -fill '#33261c' -draw "circle 512,512 512,468" -fill '#c8322a' -draw "circle 512,512 512,488" \
+    "$tmp/icon-1024.png"
+for size in 16 24 32 48 64 128 256; do
+    convert "$tmp/icon-1024.png" -filter box -resize "${size}x${size}" -depth 8 -strip \
+        -define png:exclude-chunks=date,time "$icons/kirveno-$size.png"
+done
+
+###########################################################################
 # Sounds: 16-bit PCM, mono, 44100 Hz, peak at -3 dB.
 ###########################################################################
 # Each piece is made as 32-bit float and then mixed; -R fixes the random seeds (noise,

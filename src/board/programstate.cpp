@@ -3,7 +3,6 @@
 #include "platform/platform.h"
 #include "storage/datafileerror.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace kirveno {
@@ -51,11 +50,6 @@ QString ProgramState::boardTitle() const
     if (loaded)
         title += QStringLiteral("     ") + settings.businessName();
     return title;
-}
-
-QString programFolder()
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
 } // namespace kirveno

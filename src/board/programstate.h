@@ -47,7 +47,4 @@ struct ProgramState
 // "Kirveno LT v1.4": the title of the program and the start of the board's title.
 QString applicationTitle();
 
-// The program folder: the folder of the executable, with a trailing separator.
-QString programFolder();
-
 } // namespace kirveno

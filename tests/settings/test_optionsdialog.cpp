@@ -137,6 +137,8 @@ private slots:
         QCOMPARE(f.folder.lines(ayar), expected);
         QVERIFY(f.folder.bytes(ayar) != beforeBytes);
         QCOMPARE(f.platform.restarts, 1);
+        // The new process keeps the folder this one was started with.
+        QCOMPARE(f.platform.restartFolder, f.folder.path());
         QVERIFY(!f.board->isVisible());
     }
 
