@@ -26,12 +26,13 @@ public:
     void showError(QWidget *, const QString &) override {}
     void playSound(const QString &) override {}
     void openUrl(const QUrl &) override {}
-    void restartProgram() override {}
+    void restartProgram(const QString &) override {}
     QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return {};
     }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     QDateTime now() override { return clock; }
     QString weekdayName(QDate date) override { return QLocale::system().dayName(date.dayOfWeek()); }
     bool claimSingleInstance(const QString &, std::function<void()>) override { return true; }

@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: installs what the build needs when it is missing.
 # Debian 12 packages only; nothing is downloaded by the build itself.
-kirveno_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev
+kirveno_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev
                   qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core)
 
 kirveno_install() {

@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-kirveno_install xvfb # X servers of their own for the single-instance test
+# X servers of their own for the single-instance test; pdftotext reads the printed receipts back
+kirveno_install xvfb poppler-utils
 sanitize=${KIRVENO_SANITIZE:-0}
 build=build/test
 [ "$sanitize" = 1 ] && build=build/test-sanitize

@@ -260,7 +260,12 @@ bool BoardWindow::refreshRow(int table)
     fillNameAndStart(table);
     if (m_state.tables.record(table).limit == QLatin1String("0"))
         TableSlot::show(row.remainingField(), QString());
-    if (row.remainingField()->text() != QLatin1String("00:00"))
+    const QString remaining = row.remainingField()->text();
+    // Amber, like red, waits for the clock's next tick to judge the new limit, unless the limit
+    // is gone (the clock passes over a row without one).
+    const bool runningOut =
+        row.nameColour() == TableSlot::NameColour::RunningOut && !remaining.isEmpty();
+    if (remaining != QLatin1String("00:00") && !runningOut)
         row.setNameColour(TableSlot::NameColour::Window);
     return true;
 }
@@ -303,7 +308,7 @@ QString BoardWindow::copyCost(int table)
 
 void BoardWindow::restart()
 {
-    m_state.platform->restartProgram();
+    m_state.platform->restartProgram(m_state.folder);
     close();
 }
 
@@ -345,7 +350,8 @@ void BoardWindow::updateRow(int table, int nowMinutes)
             ringBell();
         row.setNameColour(TableSlot::NameColour::UsedUp);
     } else {
-        row.setNameColour(TableSlot::NameColour::Window);
+        row.setNameColour(figures.limitRunningOut ? TableSlot::NameColour::RunningOut
+                                                  : TableSlot::NameColour::Window);
     }
 }
 

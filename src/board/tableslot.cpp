@@ -74,6 +74,11 @@ void TableSlot::setNameColour(NameColour colour)
         palette.setColor(QPalette::Base, QColor(0, 128, 0));
         palette.setColor(QPalette::Text, Qt::white);
         break;
+    case NameColour::RunningOut:
+        // Amber, warm and clearly apart from the red that follows; the text stays dark on it.
+        palette.setColor(QPalette::Base, QColor(255, 191, 0));
+        palette.setColor(QPalette::Text, Qt::black);
+        break;
     case NameColour::UsedUp:
         palette.setColor(QPalette::Base, QColor(255, 0, 0));
         palette.setColor(QPalette::Text, Qt::white);

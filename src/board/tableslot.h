@@ -16,7 +16,7 @@ class ActionImage;
 class TableSlot
 {
 public:
-    enum class NameColour { Window, Dragged, UsedUp };
+    enum class NameColour { Window, Dragged, RunningOut, UsedUp };
     enum class Action { Open, Edit, Close };
 
     // The columns of the five fields (name, start, passed, remaining, cost) on the board.

@@ -59,6 +59,7 @@ RowFigures rowFigures(const Tariff &tariff, int startMinutes, int nowMinutes, Ce
     if (const auto left = minutesLeft(limit, tariff.hourlyPrice, elapsed)) {
         figures.remaining = durationText(*left);
         figures.limitUsedUp = *left == 0;
+        figures.limitRunningOut = *left > 0 && *left <= limitWarningMinutes;
     }
     return figures;
 }

@@ -38,12 +38,17 @@ QString costText(const Tariff &tariff, int elapsed);
 // an hourly price to turn it into time).
 std::optional<int> minutesLeft(Cents limit, Cents hourlyPrice, int elapsed);
 
+// The board warns of a limit about to run out while the remaining field shows this many minutes
+// or fewer (and more than none).
+inline constexpr int limitWarningMinutes = 5;
+
 struct RowFigures
 {
     QString passed;
     QString cost;
     QString remaining; // empty without a limit
     bool limitUsedUp = false;
+    bool limitRunningOut = false;
 };
 
 RowFigures rowFigures(const Tariff &tariff, int startMinutes, int nowMinutes, Cents limit);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -31,14 +32,19 @@ public:
     // Starts a wave file and returns at once; a missing or unplayable file is passed over.
     virtual void playSound(const QString &wavPath) = 0;
     virtual void openUrl(const QUrl &url) = 0;
-    // Starts the program anew; the caller then closes the board, which ends this process.
-    virtual void restartProgram() = 0;
+    // Starts the program anew on the given program folder; the caller then closes the board,
+    // which ends this process.
+    virtual void restartProgram(const QString &folder) = 0;
 
     // Empty when the operator cancels.
     virtual QString openFileName(QWidget *parent, const QString &filter,
                                  const QString &defaultSuffix) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &filter,
                                  const QString &defaultSuffix, const QString &defaultName) = 0;
+
+    // The print dialog: the operator chooses the printer (or a PDF file) and the copies; the
+    // program sets the paper afterwards. False when the operator cancels.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 
     virtual QDateTime now() = 0;
     // The full weekday name in the system's language.

@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "singleinstance.h"
+#include "storage/programfiles.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QSysInfo>
@@ -65,11 +67,12 @@ void QtPlatform::openUrl(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-void QtPlatform::restartProgram()
+void QtPlatform::restartProgram(const QString &folder)
 {
     // The new process must not meet this one's claim while this one is still closing.
     m_instance.reset();
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                            {QLatin1String(folderOption), folder});
 }
 
 QString QtPlatform::openFileName(QWidget *parent, const QString &filter,
@@ -92,6 +95,15 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter,
     // The program asks its own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool QtPlatform::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    // One page on the paper the program sets: what is left to choose is the printer (or a
+    // file) and the copies.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QDateTime QtPlatform::now()

@@ -24,11 +24,12 @@ public:
     void showError(QWidget *parent, const QString &text) override;
     void playSound(const QString &wavPath) override;
     void openUrl(const QUrl &url) override;
-    void restartProgram() override;
+    void restartProgram(const QString &folder) override;
     QString openFileName(QWidget *parent, const QString &filter,
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                          const QString &defaultName) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     QDateTime now() override;
     QString weekdayName(QDate date) override;
     bool claimSingleInstance(const QString &title, std::function<void()> raise) override;

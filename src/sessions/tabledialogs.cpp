@@ -3,12 +3,16 @@
 #include "board/programstate.h"
 #include "closing.h"
 #include "platform/platform.h"
+#include "receipt.h"
 #include "storage/datafileerror.h"
 #include "widgets/arrowfield.h"
 #include "widgets/layout.h"
 #include "widgets/storedtextfield.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace kirveno {
@@ -151,6 +155,8 @@ CloseTableDialog::CloseTableDialog(ProgramState &state, BoardWindow &board)
     , m_finishMinute(shownField(30))
     , m_addition(shownField(60))
     , m_total(shownField(80))
+    , m_paper(new QComboBox)
+    , m_print(new QPushButton(state.text(u"000260")))
 {
     for (QLineEdit *field : {m_startHour, m_startMinute, m_finishHour, m_finishMinute})
         field->setAlignment(Qt::AlignCenter);
@@ -164,6 +170,21 @@ CloseTableDialog::CloseTableDialog(ProgramState &state, BoardWindow &board)
     addRow(QStringLiteral("Finish"), pair(m_finishHour, ":", m_finishMinute));
     addRow(state.text(u"000016"), m_addition);
     addRow(state.text(u"000150"), m_total);
+
+    // The paper is chosen here, not in the print dialog, whose own list has no till rolls; the
+    // choice stays for the next closings of the run. Enter and Esc keep confirming and cancelling:
+    // the list passes them on, and the button is never the default.
+    m_paper->addItem(state.text(u"000262"), int(ReceiptPaper::Roll80));
+    m_paper->addItem(state.text(u"000263"), int(ReceiptPaper::Roll58));
+    m_paper->addItem(state.text(u"000264"), int(ReceiptPaper::A4));
+    m_print->setAutoDefault(false);
+    connect(m_print, &QPushButton::clicked, this, &CloseTableDialog::printReceipt);
+    auto *receipt = new QWidget;
+    auto *receiptRow = new QHBoxLayout(receipt);
+    receiptRow->setContentsMargins(0, 0, 0, 0);
+    receiptRow->addWidget(m_paper);
+    receiptRow->addWidget(m_print);
+    addRow(state.text(u"000261"), receipt);
 }
 
 bool CloseTableDialog::prepare(int table)
@@ -186,23 +207,48 @@ bool CloseTableDialog::prepare(int table)
     m_name->setText(record.name);
     m_startHour->setText(record.start.left(2));
     m_startMinute->setText(record.start.mid(3, 2));
-    const QTime now = m_state.platform->now().time();
-    m_finishHour->setText(twoDigits(now.hour()));
-    m_finishMinute->setText(twoDigits(now.minute()));
+    const QDateTime now = m_state.platform->now();
+    m_finishDate = now.date();
+    m_finishHour->setText(twoDigits(now.time().hour()));
+    m_finishMinute->setText(twoDigits(now.time().minute()));
     m_addition->setText(record.addition);
     m_total->setText(m_bill.shown);
     okButton()->setFocus();
     return true;
 }
 
+ClosedSession CloseTableDialog::shownSession() const
+{
+    return {m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
+            clockOf(m_finishHour->text(), m_finishMinute->text()), m_bill.total};
+}
+
+void CloseTableDialog::printReceipt()
+{
+    const Receipt receipt =
+        receiptOf(m_state.texts, m_state.settings.businessName(), m_finishDate, table() + 1,
+                  shownSession(), parseAmount(m_addition->text()).value_or(0));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_state.text(u"000261") + QLatin1Char(' ') + QString::number(table() + 1));
+    if (m_state.platform->choosePrinter(this, printer)) {
+        // After the print dialog, which puts the printer's own paper in place, and at the
+        // resolution of the printer chosen, so that a roll is cut right below the last line.
+        setReceiptPage(printer, ReceiptPaper(m_paper->currentData().toInt()), receipt);
+        if (!paintReceipt(printer, receipt)) {
+            const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                     : printer.outputFileName();
+            showError(fillPlaces(m_state.text(u"000268"), {where}));
+        }
+    }
+    okButton()->setFocus();
+}
+
 void CloseTableDialog::accept()
 {
-    const ClosedSession session{m_name->text(), clockOf(m_startHour->text(), m_startMinute->text()),
-                                clockOf(m_finishHour->text(), m_finishMinute->text()),
-                                m_bill.total};
     Closing closing = Closing::Booked;
     try {
-        closing = closeTable(m_state.folder, table(), session, m_state.platform->now().date());
+        closing =
+            closeTable(m_state.folder, table(), shownSession(), m_state.platform->now().date());
     } catch (const DataFileError &error) {
         showError(error);
         return;

@@ -3,10 +3,12 @@
 #include "bill.h"
 #include "board/boardwindow.h"
 #include "sessiondialog.h"
+#include "storage/ledgers.h"
 #include "storage/tablestate.h"
 
 #include <QPointer>
 
+class QComboBox;
 class QLineEdit;
 
 namespace kirveno {
@@ -96,11 +98,19 @@ public:
     QLineEdit *additionField() const { return m_addition; }
     QLineEdit *finishHourField() const { return m_finishHour; }
     QLineEdit *finishMinuteField() const { return m_finishMinute; }
+    QComboBox *paperField() const { return m_paper; }
+    QPushButton *printButton() const { return m_print; }
 
     void accept() override;
 
 private:
+    // The session as the dialog shows it, the one confirming books.
+    ClosedSession shownSession() const;
+    // Prints the receipt of the bill shown; changes nothing, and the dialog stays open.
+    void printReceipt();
+
     Bill m_bill;
+    QDate m_finishDate;
     QLineEdit *m_name;
     QLineEdit *m_startHour;
     QLineEdit *m_startMinute;
@@ -108,6 +118,8 @@ private:
     QLineEdit *m_finishMinute;
     QLineEdit *m_addition;
     QLineEdit *m_total;
+    QComboBox *m_paper;
+    QPushButton *m_print;
 };
 
 // The board's row pictures lead here. The dialogs are the board's children and live as long as

@@ -2,6 +2,7 @@
 #include "board/boardwindow.h"
 #include "storage/settingsfile.h"
 #include "support/boardfixture.h"
+#include "support/mouse.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSet>
 #include <QTest>
 
 using namespace kirveno;
@@ -197,6 +199,110 @@ private slots:
         QCOMPARE(f.platform.sounds.size(), rings);
         if (rings)
             QCOMPARE(f.platform.sounds.first(), f.folder.file(QStringLiteral("zil01.wav")));
+    }
+
+    // Amber from the moment the remaining field shows 00:05, red and the bell at 00:00. Limit
+    // 02,00 at 01,50 an hour: 80 minutes from 10:00.
+    void amberBeforeTheLimitRunsOut_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("remaining");
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<int>("rings");
+        QTest::newRow("6 minutes left") << "02,00"
+                                        << "11:14"
+                                        << "00:06" << int(TableSlot::NameColour::Window) << 0;
+        QTest::newRow("5 minutes left") << "02,00"
+                                        << "11:15"
+                                        << "00:05" << int(TableSlot::NameColour::RunningOut) << 0;
+        QTest::newRow("1 minute left") << "02,00"
+                                       << "11:19"
+                                       << "00:01" << int(TableSlot::NameColour::RunningOut) << 0;
+        QTest::newRow("0 minutes left") << "02,00"
+                                        << "11:20"
+                                        << "00:00" << int(TableSlot::NameColour::UsedUp) << 1;
+        QTest::newRow("no limit") << "0"
+                                  << "11:15"
+                                  << "" << int(TableSlot::NameColour::Window) << 0;
+    }
+
+    void amberBeforeTheLimitRunsOut()
+    {
+        QFETCH(QString, limit);
+        QFETCH(QString, now);
+        QFETCH(QString, remaining);
+        QFETCH(int, colour);
+        QFETCH(int, rings);
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::HourlyPrice,
+                         QStringLiteral("01,50"));
+        f.folder.openTable(4, QStringLiteral("Kirveno"), QStringLiteral("10:00"), limit);
+        f.platform.setClock(QStringLiteral("07.12.2026 10:20"));
+        BoardWindow &board = f.start();
+        f.setClock(QStringLiteral("07.12.2026 ") + now);
+        QCOMPARE(f.field(4, 3), remaining);
+        QCOMPARE(int(board.slot(4).nameColour()), colour);
+        QCOMPARE(f.platform.sounds.size(), rings);
+    }
+
+    // Amber is a colour of its own, kept through an edit until the clock has seen the new limit,
+    // and the drag's green goes over it.
+    void amberKeepsItsPlaceAmongTheColours()
+    {
+        BoardFixture f;
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::HourlyPrice,
+                         QStringLiteral("01,50"));
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::FirstStart, QStringLiteral("1"));
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 11:16"));
+        BoardWindow &board = f.start();
+        board.show();
+        TableSlot &row = board.slot(1);
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::RunningOut);
+        QSet<QRgb> bases;
+        for (auto colour : {TableSlot::NameColour::Window, TableSlot::NameColour::Dragged,
+                            TableSlot::NameColour::UsedUp, TableSlot::NameColour::RunningOut}) {
+            row.setNameColour(colour);
+            bases.insert(row.nameField()->palette().color(QPalette::Base).rgb());
+        }
+        QCOMPARE(bases.size(), 4);
+
+        // Confirming the edit dialog unchanged does not blink the row.
+        QVERIFY(board.refreshRow(1));
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::RunningOut);
+        // A raised limit: amber until the next tick has counted it.
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("05,00"));
+        QVERIFY(board.refreshRow(1));
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::RunningOut);
+        board.tick();
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::Window);
+        // The limit removed: the clock passes over the row, so the refresh clears the amber.
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"));
+        QVERIFY(board.refreshRow(1));
+        board.tick();
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::RunningOut);
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"), QStringLiteral("0"));
+        QVERIFY(board.refreshRow(1));
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::Window);
+        QCOMPARE(f.field(1, 3), QString());
+
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"),
+                           QStringLiteral("02,00"));
+        QVERIFY(board.refreshRow(1));
+        board.tick();
+        sendMouse(row.nameField(), QEvent::MouseButtonPress, QPoint(5, 5));
+        sendMouse(row.nameField(), QEvent::MouseMove, QPoint(25, 15));
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::Dragged);
+        board.tick();
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::Dragged);
+        sendMouse(row.nameField(), QEvent::MouseButtonRelease, QPoint(25, 15));
+        board.tick();
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::RunningOut);
+        QVERIFY(f.platform.sounds.isEmpty());
     }
 
     void tickReadsAndWritesNoFile()

@@ -166,6 +166,52 @@ private slots:
         QCOMPARE(figures.limitUsedUp, usedUp);
     }
 
+    // The warning follows the remaining field: it starts when the field shows 00:05 and ends at
+    // 00:00, where the limit is used up. Limit 02,00 at 01,50 an hour is 80 minutes.
+    void warningBeforeTheLimitRunsOut_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<QString>("remaining");
+        QTest::addColumn<bool>("runningOut");
+        QTest::addColumn<bool>("usedUp");
+        QTest::newRow("6 minutes left") << "01,50"
+                                        << "02,00" << 74 << "00:06" << false << false;
+        QTest::newRow("5 minutes left") << "01,50"
+                                        << "02,00" << 75 << "00:05" << true << false;
+        QTest::newRow("1 minute left") << "01,50"
+                                       << "02,00" << 79 << "00:01" << true << false;
+        QTest::newRow("0 minutes left") << "01,50"
+                                        << "02,00" << 80 << "00:00" << false << true;
+        QTest::newRow("past the limit") << "01,50"
+                                        << "02,00" << 95 << "00:00" << false << true;
+        QTest::newRow("no limit") << "01,50"
+                                  << "0" << 75 << "" << false << false;
+        // Budgets of 85.5 and 85.4 minutes: 5.5 minutes left shows 00:06, 5.4 shows 00:05.
+        QTest::newRow("5.5 minutes left shows 6") << "01,20"
+                                                  << "01,71" << 80 << "00:06" << false << false;
+        QTest::newRow("5.4 minutes left shows 5") << "02,50"
+                                                  << "03,56" << 80 << "00:05" << true << false;
+        QTest::newRow("half a minute left shows 1") << "06,00"
+                                                    << "00,05" << 0 << "00:01" << true << false;
+    }
+
+    void warningBeforeTheLimitRunsOut()
+    {
+        QFETCH(QString, price);
+        QFETCH(QString, limit);
+        QFETCH(int, elapsed);
+        QFETCH(QString, remaining);
+        QFETCH(bool, runningOut);
+        QFETCH(bool, usedUp);
+        const RowFigures figures = rowFigures(tariffOf(price, QStringLiteral("00,50")), 600,
+                                              600 + elapsed, parseAmount(limit).value_or(0));
+        QCOMPARE(figures.remaining, remaining);
+        QCOMPARE(figures.limitRunningOut, runningOut);
+        QCOMPARE(figures.limitUsedUp, usedUp);
+    }
+
     void roundingToFiveHundredths_data()
     {
         QTest::addColumn<int>("priceCents");

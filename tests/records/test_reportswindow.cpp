@@ -1,15 +1,22 @@
 #include "board/boardwidgets.h"
 #include "records/reportswindow.h"
+#include "records/takingschart.h"
 #include "storage/settingsfile.h"
 #include "support/dialogfixture.h"
 
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTest>
+#include <QToolTip>
 
 using namespace kirveno;
 using namespace kirveno::testing;
@@ -49,6 +56,35 @@ void clickRow(QListView *list, int row)
 {
     const QRect item = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+// What the chart shows: its title, the bars' amounts and the labels under them, and the value
+// axis' marks.
+struct ShownBars
+{
+    QString title;
+    QStringList labels;
+    QList<Cents> amounts;
+    QStringList marks;
+};
+
+ShownBars shownBars(const ReportsWindow &window)
+{
+    const QChart *chart = window.chart()->chart();
+    if (!chart)
+        return {};
+    ShownBars shown{chart->title(), {}, {}, {}};
+    const auto *series = qobject_cast<QBarSeries *>(chart->series().value(0));
+    if (series && series->count() == 1) {
+        const QBarSet *set = series->barSets().constFirst();
+        for (int i = 0; i < set->count(); ++i)
+            shown.amounts << Cents(set->at(i));
+    }
+    if (auto *periods = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Horizontal).value(0)))
+        shown.labels = periods->categoriesLabels();
+    if (auto *values = qobject_cast<QCategoryAxis *>(chart->axes(Qt::Vertical).value(0)))
+        shown.marks = values->categoriesLabels();
+    return shown;
 }
 
 // The board with its dialogs, past its first start, and the reports window over it.
@@ -91,6 +127,7 @@ private slots:
         QVERIFY(f.showReports());
         ReportsWindow &window = *f.reports;
         QCOMPARE(window.windowTitle(), QStringLiteral("Report"));
+        QCOMPARE(window.exportButton()->text(), QStringLiteral("Export"));
         QCOMPARE(window.removeButton()->text(), QStringLiteral("Remove"));
         QCOMPARE(window.closeButton()->text(), QStringLiteral("Close"));
         QVERIFY(window.isWindow());
@@ -109,6 +146,15 @@ private slots:
                  metrics.horizontalAdvance(QStringLiteral("MMMM")));
         QVERIFY(metrics.horizontalAdvance(record("Kirveno", "123,45"))
                 < window.entryList()->viewport()->width());
+
+        // The chart stands beside the lists, as high as they are, inside the window.
+        const QRect chart = window.chart()->geometry();
+        const QRect entries = window.entryList()->geometry();
+        QVERIFY(chart.left() > entries.right());
+        QCOMPARE(chart.top(), entries.top());
+        QCOMPARE(chart.height(), entries.height());
+        QVERIFY(window.rect().contains(chart));
+        QVERIFY(window.totalField()->geometry().right() <= entries.right());
     }
 
     // Showing the window is its first activation: the daily ledger loses its empty lines on
@@ -287,6 +333,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("Esc in the period list") << "periods" << int(Qt::Key_Escape);
         QTest::newRow("Esc in the entry list") << "entries" << int(Qt::Key_Escape);
+        QTest::newRow("Esc on Export") << "export" << int(Qt::Key_Escape);
         QTest::newRow("Esc on Remove") << "remove" << int(Qt::Key_Escape);
         QTest::newRow("Esc on Close") << "close" << int(Qt::Key_Escape);
         QTest::newRow("Enter on Close") << "close" << int(Qt::Key_Return);
@@ -304,6 +351,7 @@ private slots:
         clickRow(window.entryList(), 1); // a selected record stays where it is
         const QHash<QString, QWidget *> targets = {{"periods", window.periodList()},
                                                    {"entries", window.entryList()},
+                                                   {"export", window.exportButton()},
                                                    {"remove", window.removeButton()},
                                                    {"close", window.closeButton()}};
         QWidget *target = targets.value(where);
@@ -365,22 +413,29 @@ private slots:
         f.folder.write(gunluk, daily);
         f.folder.write(aylik, monthly);
         const QByteArray dailyBefore = f.folder.bytes(gunluk);
+        const QString monthlyError = QStringLiteral("Line 3 holds \"02.05.2026 ---- 1.500\"");
         QVERIFY(f.showReports());
-        QCOMPARE(f.platform.errors.size(), 1);
+        // The chart of the last twelve months reads May too, and says so; it shows no bars.
+        QCOMPARE(f.platform.errors.size(), 2);
         QVERIFY(f.platform.errors[0].startsWith(f.folder.file(gunluk)));
         QVERIFY(f.platform.errors[0].contains("Line 3 holds \"" + daily[2] + "\""));
+        QVERIFY(f.platform.errors[1].startsWith(f.folder.file(aylik)));
+        QVERIFY(f.platform.errors[1].contains(monthlyError));
+        QCOMPARE(shownBars(*f.reports).amounts, QList<Cents>{});
         QCOMPARE(f.entries(), daily);
         QCOMPARE(f.total(), QString());
         QCOMPARE(f.folder.bytes(gunluk), dailyBefore);
 
         clickRow(f.reports->periodList(), 2);
         QCOMPARE(f.total(), QStringLiteral("10,00"));
+        QCOMPARE(shownBars(*f.reports).title, QStringLiteral("Takings of 06.2026: 10,00"));
         clickRow(f.reports->periodList(), 1);
-        QCOMPARE(f.platform.errors.size(), 2);
-        QVERIFY(f.platform.errors[1].startsWith(f.folder.file(aylik)));
-        QVERIFY(f.platform.errors[1].contains("Line 3 holds \"02.05.2026 ---- 1.500\""));
+        QCOMPARE(f.platform.errors.size(), 3);
+        QVERIFY(f.platform.errors[2].startsWith(f.folder.file(aylik)));
+        QVERIFY(f.platform.errors[2].contains(monthlyError));
         QCOMPARE(f.entries(), monthly.mid(1, 2));
         QCOMPARE(f.total(), QStringLiteral("10,00")); // the month total keeps its last text
+        QCOMPARE(shownBars(*f.reports).amounts, QList<Cents>{});
         QCOMPARE(f.folder.lines(aylik), monthly);
     }
 
@@ -405,6 +460,135 @@ private slots:
         QCOMPARE(f.entries(), entries);
         QCOMPARE(rows(f.reports->periodList()), QStringList{});
         QVERIFY(!QFile::exists(f.folder.file(missing)));
+    }
+
+    // The daily view charts the twelve months that end with the clock's, a month its days.
+    void chartFollowsThePeriod()
+    {
+        ReportsFixture f;
+        f.folder.write(gunluk, todaysLedger);
+        f.folder.write(aylik, exampleMonthly);
+        QVERIFY(f.showReports());
+        const QStringList twelveMonths = {"01.2026", "02.2026", "03.2026", "04.2026",
+                                          "05.2026", "06.2026", "07.2026", "08.2026",
+                                          "09.2026", "10.2026", "11.2026", "12.2026"};
+        const QList<Cents> monthTotals = {0, 0, 0, 0, 2050, 1000, 0, 0, 0, 0, 0, 0};
+        ShownBars shown = shownBars(*f.reports);
+        QCOMPARE(shown.title, QStringLiteral("Takings of the last twelve months: 30,50"));
+        QCOMPARE(shown.labels, twelveMonths);
+        QCOMPARE(shown.amounts, monthTotals);
+        QCOMPARE(shown.marks, (QStringList{"0,00", "5,00", "10,00", "15,00", "20,00", "25,00"}));
+        // The pointer on a bar shows its exact amount.
+        QBarSet *bars = qobject_cast<QBarSeries *>(f.reports->chart()->chart()->series().value(0))
+                            ->barSets()
+                            .value(0);
+        emit bars->hovered(true, 4);
+        QCOMPARE(QToolTip::text(), QStringLiteral("05.2026: 20,50"));
+        emit bars->hovered(false, 4);
+
+        clickRow(f.reports->periodList(), 1);
+        shown = shownBars(*f.reports);
+        QCOMPARE(shown.title, QStringLiteral("Takings of 05.2026: 20,50"));
+        // As many day numbers as the width holds.
+        QCOMPARE(shown.labels, (QStringList{"1", "5", "10", "15", "20", "25", "31"}));
+        QList<Cents> mayDays(31, 0);
+        mayDays[0] = 1250;
+        mayDays[1] = 800;
+        QCOMPARE(shown.amounts, mayDays);
+        QCOMPARE(shown.marks, (QStringList{"0,00", "5,00", "10,00", "15,00"}));
+
+        clickRow(f.reports->periodList(), 0);
+        shown = shownBars(*f.reports);
+        QCOMPARE(shown.labels, twelveMonths);
+        QCOMPARE(shown.amounts, monthTotals);
+    }
+
+    void exportWritesTheView_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("today in English")
+            << "english" << 0
+            << QByteArray("\xEF\xBB\xBFName,Start,Finish,Amount\r\n"
+                          "Ali,10:00,11:00,5.50\r\nVeli,10:00,11:00,12.00\r\n"
+                          "Ayşe,10:00,11:00,2.25\r\nTotal,,,19.75\r\n");
+        QTest::newRow("May in Turkish")
+            << "turkish" << 1
+            << QByteArray("\xEF\xBB\xBFTarih;Gün Toplamı\r\n01.05.2026;12,50\r\n"
+                          "02.05.2026;8,00\r\nToplam;20,50\r\n");
+    }
+
+    // A new file is written without a question, in the separators of the language in force.
+    void exportWritesTheView()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, period);
+        QFETCH(QByteArray, csv);
+        ReportsFixture f;
+        f.folder.write(gunluk, todaysLedger);
+        f.folder.write(aylik, exampleMonthly);
+        f.folder.setLine(QStringLiteral("ayar.dat"), SettingsLine::Language, language);
+        QVERIFY(f.showReports());
+        if (period > 0)
+            clickRow(f.reports->periodList(), period);
+        f.platform.fileToSave = f.folder.file(QStringLiteral("for the accountant.csv"));
+        QTest::mouseClick(f.reports->exportButton(), Qt::LeftButton);
+        QCOMPARE(f.folder.bytes(QStringLiteral("for the accountant.csv")), csv);
+        QVERIFY(f.platform.questions.isEmpty());
+        QVERIFY(f.platform.errors.isEmpty());
+        QCOMPARE(f.platform.filters.size(), 1);
+        QVERIFY(f.platform.filters[0].contains(QStringLiteral("(*.csv)")));
+        QCOMPARE(f.folder.lines(gunluk), todaysLedger);
+        QCOMPARE(f.folder.lines(aylik), exampleMonthly);
+    }
+
+    void exportAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("replaced on Yes") << false << true;
+        QTest::newRow("kept on No") << false << false;
+        QTest::newRow("no name chosen") << true << false;
+    }
+
+    void exportAsksBeforeReplacing()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(bool, answer);
+        ReportsFixture f;
+        f.folder.write(gunluk, todaysLedger);
+        const QString name = QStringLiteral("takings.csv");
+        const QString path = f.folder.file(name);
+        f.folder.writeBytes(name, "last month's file");
+        QVERIFY(f.showReports());
+        f.platform.fileToSave = cancelled ? QString() : path;
+        f.platform.answers = {answer};
+        QTest::mouseClick(f.reports->exportButton(), Qt::LeftButton);
+        if (cancelled)
+            QVERIFY(f.platform.questions.isEmpty());
+        else
+            QCOMPARE(f.platform.questions,
+                     QStringList{"Information | The file " + path
+                                 + " is already there. The new file will overwrite it. Accept?"});
+        QCOMPARE(f.folder.bytes(name).startsWith("\xEF\xBB\xBFName,"), answer);
+        QCOMPARE(f.folder.bytes(name) == "last month's file", !answer);
+        QCOMPARE(QDir(f.folder.path()).entryList({name + ".tmp-*"}), QStringList{});
+        QVERIFY(f.platform.errors.isEmpty());
+    }
+
+    void exportErrorNamesTheFile()
+    {
+        ReportsFixture f;
+        f.folder.write(gunluk, todaysLedger);
+        QVERIFY(f.showReports());
+        const QString path = f.folder.file(QStringLiteral("no such folder/takings.csv"));
+        f.platform.fileToSave = path;
+        QTest::mouseClick(f.reports->exportButton(), Qt::LeftButton);
+        QCOMPARE(f.platform.errors.size(), 1);
+        QVERIFY2(f.platform.errors[0].startsWith(path), qPrintable(f.platform.errors[0]));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(f.reports->isVisible());
     }
 };
 

@@ -6,9 +6,13 @@
 #include "widgets/arrowfield.h"
 #include "widgets/storedtextfield.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 
@@ -340,6 +344,112 @@ private slots:
         QCOMPARE(f.platform.sounds, QStringList{f.folder.file(QStringLiteral("yazarkasa01.wav"))});
         QCOMPARE(f.row(6), (QStringList{"", "", "", "", ""}));
         QVERIFY(!f.board->slot(6).isOpenState());
+    }
+
+    // Printing the receipt books nothing and changes nothing: the dialog stays open, and Enter
+    // and Esc then confirm and cancel as ever, wherever the focus is (the Print button never
+    // takes Enter). The paper chosen is the page printed on.
+    void printingLeavesTheClosingAsItWas_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<qreal>("pageWidth");
+        QTest::newRow("80 mm, then Enter") << 0 << true << "" << int(Qt::Key_Return) << 80.0;
+        QTest::newRow("58 mm, then Esc") << 1 << true << "" << int(Qt::Key_Escape) << 58.0;
+        QTest::newRow("A4, Enter on Print") << 2 << true << "print" << int(Qt::Key_Return) << 210.0;
+        QTest::newRow("Enter in the paper list")
+            << 1 << true << "paper" << int(Qt::Key_Return) << 58.0;
+        QTest::newRow("Esc in the paper list")
+            << 0 << true << "paper" << int(Qt::Key_Escape) << 80.0;
+        QTest::newRow("print dialog cancelled") << 0 << false << "" << int(Qt::Key_Return) << 80.0;
+    }
+
+    void printingLeavesTheClosingAsItWas()
+    {
+        QFETCH(int, paper);
+        QFETCH(bool, printed);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(qreal, pageWidth);
+        DialogFixture f;
+        f.folder.write(gunluk, {"07.12.2026"});
+        f.folder.openTable(6, QStringLiteral("Kirveno"), QStringLiteral("21:07"),
+                           QStringLiteral("0"), QStringLiteral("00,50"));
+        f.platform.setClock(QStringLiteral("07.12.2026 23:15"));
+        f.startDialogs();
+        const QByteArray zamanBefore = f.folder.bytes(zaman);
+        const QByteArray gunlukBefore = f.folder.bytes(gunluk);
+        const QString pdf = f.folder.file(QStringLiteral("receipt.pdf"));
+        f.platform.printDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return printed;
+        };
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(6));
+        close.show();
+        QVERIFY(QTest::qWaitForWindowActive(&close));
+        close.paperField()->setCurrentIndex(paper);
+        QTest::mouseClick(close.printButton(), Qt::LeftButton);
+
+        if (printed) {
+            // The page's width in points, as the PDF file states it.
+            const auto mediaBox =
+                QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+))"))
+                    .match(QString::fromLatin1(f.folder.bytes(QStringLiteral("receipt.pdf"))));
+            QVERIFY(mediaBox.hasMatch());
+            QCOMPARE(qRound(mediaBox.captured(1).toDouble() * 25.4 / 72), qRound(pageWidth));
+        } else {
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
+        QVERIFY(close.isVisible());
+        QCOMPARE(f.folder.bytes(zaman), zamanBefore);
+        QCOMPARE(f.folder.bytes(gunluk), gunlukBefore);
+        QCOMPARE(close.totalField()->text(), QStringLiteral("4,80"));
+        QCOMPARE(close.finishMinuteField()->text(), QStringLiteral("15"));
+        QVERIFY(f.board->slot(6).isOpenState());
+        QVERIFY(f.platform.sounds.isEmpty());
+        QVERIFY(f.platform.errors.isEmpty());
+        QVERIFY(close.okButton()->hasFocus());
+        QVERIFY(!close.printButton()->isDefault());
+
+        const QHash<QString, QWidget *> targets = {
+            {"print", close.printButton()}, {"paper", close.paperField()}, {"", close.okButton()}};
+        QWidget *target = targets.value(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QVERIFY(!close.isVisible());
+        if (key == Qt::Key_Return) {
+            QCOMPARE(f.folder.lines(gunluk),
+                     (QStringList{"07.12.2026", "Kirveno        21:07 ---- 23:15 ---- 04,80-"}));
+        } else {
+            QCOMPARE(f.folder.bytes(zaman), zamanBefore);
+            QCOMPARE(f.folder.bytes(gunluk), gunlukBefore);
+        }
+    }
+
+    void aReceiptThatCannotBePrintedIsReported()
+    {
+        DialogFixture f;
+        f.folder.openTable(0, QStringLiteral("A"), QStringLiteral("10:00"));
+        f.startDialogs();
+        const QByteArray zamanBefore = f.folder.bytes(zaman);
+        const QString pdf = f.folder.file(QStringLiteral("no such folder/receipt.pdf"));
+        f.platform.printDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        CloseTableDialog &close = f.dialogs->closeDialog();
+        QVERIFY(close.prepare(0));
+        close.show();
+        QTest::mouseClick(close.printButton(), Qt::LeftButton);
+        QCOMPARE(f.platform.errors,
+                 QStringList{QStringLiteral("The receipt could not be printed on %1.").arg(pdf)});
+        QVERIFY(close.isVisible());
+        QCOMPARE(f.folder.bytes(zaman), zamanBefore);
     }
 
     void closingWithSoundOffAndCancelling()

@@ -29,7 +29,11 @@ public:
     void showError(QWidget *, const QString &text) override { errors.append(text); }
     void playSound(const QString &wavPath) override { sounds.append(wavPath); }
     void openUrl(const QUrl &url) override { urls.append(url.toString()); }
-    void restartProgram() override { ++restarts; }
+    void restartProgram(const QString &folder) override
+    {
+        ++restarts;
+        restartFolder = folder;
+    }
     QString openFileName(QWidget *, const QString &filter, const QString &) override
     {
         filters.append(filter);
@@ -40,6 +44,10 @@ public:
     {
         filters.append(filter);
         return fileToSave;
+    }
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        return printDialog && printDialog(printer);
     }
     QDateTime now() override { return clock; }
     QString weekdayName(QDate date) override
@@ -61,6 +69,9 @@ public:
 
     QDateTime clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
     std::deque<bool> answers;
+    // Stands for the operator in the print dialog: sets up the printer (a PDF file, say) and
+    // returns true, or returns false for Cancel. Without it every print dialog is cancelled.
+    std::function<bool(QPrinter &)> printDialog;
     // Runs while a question is open, as the clock's ticks do behind a message box.
     std::function<void()> whileAsking;
     QStringList notices;
@@ -75,6 +86,7 @@ public:
     QString claimedTitle;
     bool anotherInstance = false;
     int restarts = 0;
+    QString restartFolder;
     quint64 memory = 536870912;
 };
 
