@@ -31,31 +31,41 @@ def program_folder(open_tables):
     return folder
 
 
-def wall_time(command):
-    start = time.perf_counter()
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return time.perf_counter() - start
+def start(command):
+    """Wall time, processor time (user and system) and peak resident memory of one run."""
+    started = time.perf_counter()
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    if status != 0:
+        sys.exit(f"{command[0]} failed: {status}")
+    return time.perf_counter() - started, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
 
 
 def main():
     folder = program_folder(30)
-    board = [os.path.join(build, "bench", "bench_startup"), folder]
-    bare = [os.path.join(build, "bench", "bench_bare_window")]
+    programs = {
+        "board": [os.path.join(build, "bench", "bench_startup"), folder],
+        "bare_window": [os.path.join(build, "bench", "bench_bare_window")],
+        "label_window": [os.path.join(build, "bench", "bench_label_window")],
+    }
+    runs = {name: [] for name in programs}
     for _ in range(3):  # warm the file cache
-        wall_time(board)
-        wall_time(bare)
-    board_times, bare_times = [], []
-    for _ in range(25):  # alternate, so that the machine's noise falls on both alike
-        board_times.append(wall_time(board))
-        bare_times.append(wall_time(bare))
-    board_ms = statistics.median(board_times) * 1000
-    bare_ms = statistics.median(bare_times) * 1000
-    print(f"startup_board_median_ms {board_ms:.1f}")
-    print(f"startup_bare_window_median_ms {bare_ms:.1f}")
-    print(f"startup_ratio {board_ms / bare_ms:.2f}")
-
-    memory = subprocess.run(board + ["--memory"], check=True, capture_output=True, text=True)
-    print(memory.stderr.strip().splitlines()[-1].replace("peak_rss_kib", "startup_peak_rss_kib"))
+        for command in programs.values():
+            start(command)
+    for _ in range(25):  # alternate, so that the machine's noise falls on all alike
+        for name, command in programs.items():
+            runs[name].append(start(command))
+    medians = {name: [statistics.median(run[i] for run in runs[name]) for i in range(3)]
+               for name in programs}
+    for name, (wall, cpu, rss) in medians.items():
+        print(f"startup_{name}_wall_ms {wall * 1000:.1f}")
+        print(f"startup_{name}_cpu_ms {cpu * 1000:.1f}")
+        print(f"startup_{name}_peak_rss_kib {rss}")
+    board = medians["board"]
+    for yardstick in ("bare_window", "label_window"):
+        other = medians[yardstick]
+        print(f"startup_ratio_to_{yardstick} wall {board[0] / other[0]:.2f} "
+              f"cpu {board[1] / other[1]:.2f} memory {board[2] / other[2]:.2f}")
 
     tick = subprocess.run([os.path.join(build, "bench", "bench_tick"), folder], check=True,
                           capture_output=True, text=True)

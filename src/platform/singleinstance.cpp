@@ -4,9 +4,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+// The socket is a plain Unix-domain socket rather than Qt Network's local server, which would
+// load Qt Network and its Kerberos libraries at every start for one line of text.
 
 namespace kirveno {
 namespace {
@@ -17,20 +24,41 @@ QString userName()
     return user.isEmpty() ? QStringLiteral("user") : user;
 }
 
+QByteArray socketPath(const QString &key)
+{
+    return QFile::encodeName(QDir::temp().filePath(key));
+}
+
+// A stream socket with the address of the key; -1 when the path does not fit an address.
+int unixSocket(const QString &key, sockaddr_un &address, int flags = 0)
+{
+    const QByteArray path = socketPath(key);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return -1;
+    std::memcpy(address.sun_path, path.constData(), path.size());
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0);
+}
+
 // The running copy may be between taking the lock and listening: keep trying for a moment.
 void askToRaise(const QString &key)
 {
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 3000) {
-        QLocalSocket socket;
-        socket.connectToServer(key);
-        if (socket.waitForConnected(500)) {
-            socket.write("raise\n");
-            socket.waitForBytesWritten(500);
-            socket.disconnectFromServer();
+        sockaddr_un address;
+        const int socket = unixSocket(key, address);
+        if (socket < 0)
             return;
-        }
+        const bool connected =
+            ::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        if (connected)
+            // The running copy may close before reading: that must not end this process.
+            (void)!::send(socket, "raise\n", 6, MSG_NOSIGNAL);
+        ::close(socket);
+        if (connected)
+            return;
         QThread::msleep(50);
     }
 }
@@ -80,27 +108,38 @@ bool SingleInstance::claim(std::function<void()> raise)
         askToRaise(m_key);
         return false;
     }
-    QLocalServer::removeServer(m_key); // a socket left behind by a crash
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(m_server, &QLocalServer::newConnection, this,
-                     [this, raise = std::move(raise)] {
-                         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                                              &QObject::deleteLater);
-                             raise();
-                         }
-                     });
-    m_server->listen(m_key);
+    ::unlink(socketPath(m_key).constData()); // a socket left behind by a crash
+    sockaddr_un address;
+    m_socket = unixSocket(m_key, address, SOCK_NONBLOCK);
+    if (m_socket < 0)
+        return true; // the lock alone still keeps a second copy out
+    // Only this user may connect: the socket is made inside a mask that shuts out the others.
+    const mode_t mask = ::umask(077);
+    const bool bound =
+        ::bind(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(m_socket, 8) != 0)
+        return true;
+    m_listening = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    QObject::connect(
+        m_listening, &QSocketNotifier::activated, this, [this, raise = std::move(raise)] {
+            int caller;
+            while ((caller = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
+                ::close(caller);
+                raise();
+            }
+        });
     return true;
 }
 
 void SingleInstance::release()
 {
-    if (m_server) {
-        m_server->close();
-        delete m_server;
-        m_server = nullptr;
+    delete m_listening;
+    m_listening = nullptr;
+    if (m_socket >= 0) {
+        ::close(m_socket);
+        ::unlink(socketPath(m_key).constData());
+        m_socket = -1;
     }
     m_lock.reset();
 }

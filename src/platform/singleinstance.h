@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace kirveno {
 
@@ -27,7 +27,8 @@ public:
     explicit SingleInstance(const QString &title);
     ~SingleInstance() override;
 
-    // The local socket the running copy for this title on this desktop session listens on.
+    // The name of the local socket (in the temporary folder) the running copy for this title on
+    // this desktop session listens on.
     static QString serverName(const QString &title, const QString &desktop);
 
     // True when this process is now the one; false after asking the running one to come forward.
@@ -38,7 +39,8 @@ public:
 private:
     QString m_key;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    int m_socket = -1;
+    QSocketNotifier *m_listening = nullptr;
 };
 
 } // namespace kirveno
