@@ -50,6 +50,11 @@ QString csvField(const CsvCell &cell, CsvFormat format)
     if (const Cents *amount = std::get_if<Cents>(&cell))
         return plainAmount(*amount).replace(QLatin1Char(','), QLatin1Char(format.decimalMark));
     QString text = std::get<QString>(cell);
+    // A name typed as "=1+2" or "@sum" would run as a formula in the spreadsheet: the leading
+    // apostrophe keeps it a text there.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        text.prepend(QLatin1Char('\''));
     if (!needsQuotes(text))
         return text;
     text.replace(QLatin1Char('"'), QLatin1String("\"\""));

@@ -202,18 +202,22 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("English") << "English"
                                  << QByteArray("\"A \"\"B\"\"\",\"x;y\",\"p,q\",\"two\r\nlines\","
-                                               "Ayşe,0.05,0.50,123.44,20000.00\r\n");
+                                               "Ayşe,'=HYPERLINK(1),'-5,0.05,0.50,123.44,"
+                                               "20000.00\r\n");
         QTest::newRow("Turkish") << "Turkish"
                                  << QByteArray("\"A \"\"B\"\"\";\"x;y\";\"p,q\";\"two\r\nlines\";"
-                                               "Ayşe;0,05;0,50;123,44;20000,00\r\n");
+                                               "Ayşe;'=HYPERLINK(1);'-5;0,05;0,50;123,44;"
+                                               "20000,00\r\n");
     }
 
     void fieldsAndAmounts()
     {
         QFETCH(QString, language);
         QFETCH(QByteArray, line);
-        const CsvRow row{"A \"B\"", "x;y",     "p,q",        "two\r\nlines", "Ayşe",
-                         Cents(5),  Cents(50), Cents(12344), Cents(2000000)};
+        // A name that a spreadsheet would take for a formula stays a text.
+        const CsvRow row{"A \"B\"", "x;y",           "p,q",         "two\r\nlines",
+                         "Ayşe",    "=HYPERLINK(1)", "-5",          Cents(5),
+                         Cents(50), Cents(12344),    Cents(2000000)};
         QCOMPARE(csvBytes({row}, csvFormat(language)), "\xEF\xBB\xBF" + line);
     }
 
