@@ -1,7 +1,8 @@
 // The yardstick for start-up: a bare Qt window of the board's size, started and shown the same
-// way as the board, then ended.
+// way as the board, ended once painted.
+#include "firstpaint.h"
+
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
 int main(int argc, char *argv[])
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(367, 259);
+    quitWhenPainted(window);
     window.show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,13 +1,13 @@
 // Start-up of the program as main() does it (settings, language, table state, the board and
-// every window behind its commands), shown once, then ended. Run in a program folder:
+// every window behind its commands), painted once, then ended. Run in a program folder:
 // bench_startup FOLDER
 #include "app/programwindows.h"
 #include "board/boardwindow.h"
 #include "board/programstate.h"
+#include "firstpaint.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
         return 0;
     kirveno::BoardWindow board(state);
     kirveno::ProgramWindows windows(state, board);
+    quitWhenPainted(board);
     board.show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -11,17 +11,49 @@ namespace kirveno {
 
 ProgramWindows::ProgramWindows(ProgramState &state, BoardWindow &board)
     : m_tables(state, board)
-    , m_reports(new ReportsWindow(state, &board))
-    , m_loans(new LoansWindow(state, &board))
-    , m_passwords(state, board, *m_reports, *m_loans)
-    , m_languages(new LanguageChooser(state, board))
-    , m_options(new OptionsDialog(state, board))
-    , m_help(new HelpWindow(state, &board))
-    , m_about(new AboutWindow(state, &board))
+    , m_reports([&state, &board] { return new ReportsWindow(state, &board); })
+    , m_loans([&state, &board] { return new LoansWindow(state, &board); })
+    , m_passwords(
+          state, board, [this]() -> QWidget & { return *m_reports; },
+          [this]() -> QWidget & { return *m_loans; })
+    , m_languages([&state, &board] { return new LanguageChooser(state, board); })
+    , m_options([&state, &board] { return new OptionsDialog(state, board); })
+    , m_help([&state, &board] { return new HelpWindow(state, &board); })
+    , m_about([&state, &board] { return new AboutWindow(state, &board); })
     , m_archive(state, board)
 {
     board.setSessionDialogs(&m_tables);
     board.setCommands(this);
+}
+
+ReportsWindow &ProgramWindows::reports()
+{
+    return *m_reports;
+}
+
+LoansWindow &ProgramWindows::loans()
+{
+    return *m_loans;
+}
+
+LanguageChooser &ProgramWindows::languages()
+{
+    return *m_languages;
+}
+
+OptionsDialog &ProgramWindows::options()
+{
+    return *m_options;
+}
+
+HelpWindow &ProgramWindows::help()
+{
+    return *m_help;
+}
+
+AboutWindow &ProgramWindows::about()
+{
+    return *m_about;
 }
 
 void ProgramWindows::backUp()

@@ -4,6 +4,7 @@
 #include "records/archivecommands.h"
 #include "sessions/tabledialogs.h"
 #include "settings/passwordwindows.h"
+#include "widgets/onfirstuse.h"
 
 namespace kirveno {
 
@@ -14,8 +15,8 @@ class OptionsDialog;
 class LoansWindow;
 class ReportsWindow;
 
-// Every window of the program beside the board, made once when the program starts and kept:
-// the table dialogs and what the board's toolbar icons and menu entries lead to.
+// Every window of the program beside the board, each made when first needed and then kept: the
+// table dialogs and what the board's toolbar icons and menu entries lead to.
 class ProgramWindows : public BoardCommands
 {
 public:
@@ -31,23 +32,23 @@ public:
     void showAbout() override;
 
     TableDialogs &tableDialogs() { return m_tables; }
-    ReportsWindow &reports() { return *m_reports; }
-    LoansWindow &loans() { return *m_loans; }
+    ReportsWindow &reports();
+    LoansWindow &loans();
     PasswordWindows &passwords() { return m_passwords; }
-    LanguageChooser &languages() { return *m_languages; }
-    OptionsDialog &options() { return *m_options; }
-    HelpWindow &help() { return *m_help; }
-    AboutWindow &about() { return *m_about; }
+    LanguageChooser &languages();
+    OptionsDialog &options();
+    HelpWindow &help();
+    AboutWindow &about();
 
 private:
     TableDialogs m_tables;
-    ReportsWindow *m_reports; // windows of the board, which owns them
-    LoansWindow *m_loans;
+    OnFirstUse<ReportsWindow> m_reports;
+    OnFirstUse<LoansWindow> m_loans;
     PasswordWindows m_passwords;
-    LanguageChooser *m_languages;
-    OptionsDialog *m_options;
-    HelpWindow *m_help;
-    AboutWindow *m_about;
+    OnFirstUse<LanguageChooser> m_languages;
+    OnFirstUse<OptionsDialog> m_options;
+    OnFirstUse<HelpWindow> m_help;
+    OnFirstUse<AboutWindow> m_about;
     ArchiveCommands m_archive;
 };
 

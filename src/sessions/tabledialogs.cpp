@@ -267,9 +267,9 @@ void CloseTableDialog::accept()
 }
 
 TableDialogs::TableDialogs(ProgramState &state, BoardWindow &board)
-    : m_open(new OpenTableDialog(state, board))
-    , m_edit(new EditTableDialog(state, board))
-    , m_close(new CloseTableDialog(state, board))
+    : m_open([&state, &board] { return new OpenTableDialog(state, board); })
+    , m_edit([&state, &board] { return new EditTableDialog(state, board); })
+    , m_close([&state, &board] { return new CloseTableDialog(state, board); })
 {}
 
 void TableDialogs::openTable(int table)

@@ -5,6 +5,7 @@
 #include "sessiondialog.h"
 #include "storage/ledgers.h"
 #include "storage/tablestate.h"
+#include "widgets/onfirstuse.h"
 
 #include <QPointer>
 
@@ -138,9 +139,9 @@ public:
     CloseTableDialog &closeDialog() { return *m_close; }
 
 private:
-    QPointer<OpenTableDialog> m_open;
-    QPointer<EditTableDialog> m_edit;
-    QPointer<CloseTableDialog> m_close;
+    OnFirstUse<OpenTableDialog> m_open;
+    OnFirstUse<EditTableDialog> m_edit;
+    OnFirstUse<CloseTableDialog> m_close;
 };
 
 } // namespace kirveno

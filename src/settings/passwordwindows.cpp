@@ -32,11 +32,11 @@ std::optional<QString> storedPassword(const ProgramState &state, QWidget *parent
 
 } // namespace
 
-PasswordPrompt::PasswordPrompt(ProgramState &state, QWidget &board, QWidget &reports,
-                               QWidget &loans)
+PasswordPrompt::PasswordPrompt(ProgramState &state, QWidget &board, GuardedWindow reports,
+                               GuardedWindow loans)
     : FormDialog(state, &board, u"000022")
-    , m_reports(reports)
-    , m_loans(loans)
+    , m_reports(std::move(reports))
+    , m_loans(std::move(loans))
     , m_entry(passwordEntry(state))
 {
     addRow(state.text(u"000023"), m_entry);
@@ -61,8 +61,8 @@ void PasswordPrompt::accept()
                                            + QString(13, QLatin1Char(' ')));
         return;
     }
-    QWidget &window = m_targetCode == QLatin1String("4") ? m_reports : m_loans;
     QDialog::accept();
+    QWidget &window = m_targetCode == QLatin1String("4") ? m_reports() : m_loans();
     window.show();
     window.raise();
     window.activateWindow();
@@ -113,10 +113,13 @@ void PasswordChangeDialog::accept()
     m_board.restart();
 }
 
-PasswordWindows::PasswordWindows(ProgramState &state, BoardWindow &board, QWidget &reports,
-                                 QWidget &loans)
-    : m_prompt(new PasswordPrompt(state, board, reports, loans))
-    , m_change(new PasswordChangeDialog(state, board))
+PasswordWindows::PasswordWindows(ProgramState &state, BoardWindow &board,
+                                 PasswordPrompt::GuardedWindow reports,
+                                 PasswordPrompt::GuardedWindow loans)
+    : m_prompt([&state, &board, reports, loans] {
+        return new PasswordPrompt(state, board, reports, loans);
+    })
+    , m_change([&state, &board] { return new PasswordChangeDialog(state, board); })
 {}
 
 } // namespace kirveno

@@ -2,8 +2,9 @@
 
 #include "board/boardwindow.h"
 #include "widgets/formdialog.h"
+#include "widgets/onfirstuse.h"
 
-#include <QPointer>
+#include <functional>
 
 namespace kirveno {
 
@@ -16,7 +17,10 @@ class PasswordPrompt : public FormDialog
 {
     Q_OBJECT
 public:
-    PasswordPrompt(ProgramState &state, QWidget &board, QWidget &reports, QWidget &loans);
+    // The two windows behind the password, asked for when the password is right.
+    using GuardedWindow = std::function<QWidget &()>;
+
+    PasswordPrompt(ProgramState &state, QWidget &board, GuardedWindow reports, GuardedWindow loans);
 
     // Asks for the password, then shows the reports window for the code "4" and the loans
     // window for any other.
@@ -26,8 +30,8 @@ public:
     void accept() override;
 
 private:
-    QWidget &m_reports;
-    QWidget &m_loans;
+    GuardedWindow m_reports;
+    GuardedWindow m_loans;
     StoredTextField *m_entry;
     QString m_targetCode;
     QString m_stored;
@@ -61,7 +65,8 @@ private:
 class PasswordWindows
 {
 public:
-    PasswordWindows(ProgramState &state, BoardWindow &board, QWidget &reports, QWidget &loans);
+    PasswordWindows(ProgramState &state, BoardWindow &board, PasswordPrompt::GuardedWindow reports,
+                    PasswordPrompt::GuardedWindow loans);
 
     // Through the prompt: "4" the reports window, any other code the loans window.
     void openGuarded(const QString &targetCode) { m_prompt->ask(targetCode); }
@@ -71,8 +76,8 @@ public:
     PasswordChangeDialog &changeDialog() { return *m_change; }
 
 private:
-    QPointer<PasswordPrompt> m_prompt; // children of the board
-    QPointer<PasswordChangeDialog> m_change;
+    OnFirstUse<PasswordPrompt> m_prompt;
+    OnFirstUse<PasswordChangeDialog> m_change;
 };
 
 } // namespace kirveno

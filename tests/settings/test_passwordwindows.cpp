@@ -24,7 +24,9 @@ struct PasswordFixture : BoardFixture
         start();
         reports.setWindowTitle(QStringLiteral("reports"));
         loans.setWindowTitle(QStringLiteral("loans"));
-        windows = std::make_unique<PasswordWindows>(state, *board, reports, loans);
+        windows = std::make_unique<PasswordWindows>(
+            state, *board, [this]() -> QWidget & { return reports; },
+            [this]() -> QWidget & { return loans; });
     }
 
     void setStoredPassword(const QString &password) const
