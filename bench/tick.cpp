@@ -32,7 +32,7 @@ public:
     {
         return {};
     }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void print(QWidget *, const QString &, const kirveno::PrintJob &) override {}
     QDateTime now() override { return clock; }
     QString weekdayName(QDate date) override { return QLocale::system().dayName(date.dayOfWeek()); }
     bool claimSingleInstance(const QString &, std::function<void()>) override { return true; }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -68,5 +69,13 @@ int main(int argc, char *argv[])
     board = &boardWindow;
     kirveno::ProgramWindows windows(state, boardWindow);
     boardWindow.show();
+    // The sounds are made ready once the board is on screen: the start does not wait for the
+    // audio libraries, and the first bell of the day still rings at once. (Options that turn the
+    // sound on start the program anew.)
+    if (state.settings.soundOn())
+        QTimer::singleShot(1000, &boardWindow, [&platform, &state] {
+            for (const char *sound : {kirveno::bellFileName, kirveno::cashRegisterFileName})
+                platform.prepareSound(state.path(sound));
+        });
     return app.exec();
 }

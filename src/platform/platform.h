@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QUrl;
 class QWidget;
 
@@ -14,6 +14,10 @@ class QWidget;
 namespace kirveno {
 
 enum class QuestionIcon { Question, Warning };
+
+// What a print job is given: the page to paint on, and where it goes (the printer's name or the
+// file's) for a message when painting fails.
+using PrintJob = std::function<void(QPagedPaintDevice &page, const QString &destination)>;
 
 class Platform
 {
@@ -42,9 +46,9 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &filter,
                                  const QString &defaultSuffix, const QString &defaultName) = 0;
 
-    // The print dialog: the operator chooses the printer (or a PDF file) and the copies; the
-    // program sets the paper afterwards. False when the operator cancels.
-    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+    // The print dialog: the operator chooses the printer (or a PDF file) and the copies, then the
+    // job sets the paper and paints; nothing when the operator cancels.
+    virtual void print(QWidget *parent, const QString &documentName, const PrintJob &job) = 0;
 
     virtual QDateTime now() = 0;
     // The full weekday name in the system's language.

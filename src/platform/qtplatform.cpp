@@ -1,17 +1,15 @@
 #include "qtplatform.h"
 
+#include "modules/modules.h"
 #include "singleinstance.h"
 #include "storage/programfiles.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QSysInfo>
 #include <QUrl>
 #include <unistd.h>
@@ -22,10 +20,7 @@ QtPlatform::QtPlatform(QString applicationTitle)
     : m_title(std::move(applicationTitle))
 {}
 
-QtPlatform::~QtPlatform()
-{
-    qDeleteAll(m_sounds);
-}
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::notice(QWidget *parent, const QString &text)
 {
@@ -48,18 +43,29 @@ void QtPlatform::showError(QWidget *parent, const QString &text)
     box.exec();
 }
 
+SoundPlayer *QtPlatform::soundPlayer()
+{
+    if (!m_soundTried) {
+        m_soundTried = true;
+        QString error;
+        if (MakeSoundPlayer *make = soundModule(error))
+            m_sound.reset(make());
+        else
+            qWarning("Sounds are not available: %s", qPrintable(error));
+    }
+    return m_sound.get();
+}
+
 void QtPlatform::playSound(const QString &wavPath)
 {
-    if (!QFileInfo::exists(wavPath))
-        return;
-    QSoundEffect *&effect = m_sounds[wavPath];
-    if (!effect) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(wavPath));
-    }
-    if (effect->status() == QSoundEffect::Error)
-        return;
-    effect->play();
+    if (SoundPlayer *player = soundPlayer())
+        player->play(wavPath);
+}
+
+void QtPlatform::prepareSound(const QString &wavPath)
+{
+    if (SoundPlayer *player = soundPlayer())
+        player->prepare(wavPath);
 }
 
 void QtPlatform::openUrl(const QUrl &url)
@@ -97,13 +103,13 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter,
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool QtPlatform::choosePrinter(QWidget *parent, QPrinter &printer)
+void QtPlatform::print(QWidget *parent, const QString &documentName, const PrintJob &job)
 {
-    QPrintDialog dialog(&printer, parent);
-    // One page on the paper the program sets: what is left to choose is the printer (or a
-    // file) and the copies.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    return dialog.exec() == QDialog::Accepted;
+    QString error;
+    if (Print *printWithDialog = printModule(error))
+        printWithDialog(parent, documentName, job);
+    else
+        showError(parent, error);
 }
 
 QDateTime QtPlatform::now()

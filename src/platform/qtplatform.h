@@ -2,14 +2,12 @@
 
 #include "platform.h"
 
-#include <QHash>
 #include <memory>
-
-class QSoundEffect;
 
 namespace kirveno {
 
 class SingleInstance;
+class SoundPlayer;
 
 class QtPlatform : public Platform
 {
@@ -23,13 +21,15 @@ public:
              QuestionIcon icon) override;
     void showError(QWidget *parent, const QString &text) override;
     void playSound(const QString &wavPath) override;
+    // Loads the sound module and the sound ahead of their first use, so that it plays at once.
+    void prepareSound(const QString &wavPath);
     void openUrl(const QUrl &url) override;
     void restartProgram(const QString &folder) override;
     QString openFileName(QWidget *parent, const QString &filter,
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                          const QString &defaultName) override;
-    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    void print(QWidget *parent, const QString &documentName, const PrintJob &job) override;
     QDateTime now() override;
     QString weekdayName(QDate date) override;
     bool claimSingleInstance(const QString &title, std::function<void()> raise) override;
@@ -38,7 +38,10 @@ public:
 
 private:
     QString m_title;
-    QHash<QString, QSoundEffect *> m_sounds;
+    SoundPlayer *soundPlayer();
+
+    std::unique_ptr<SoundPlayer> m_sound;
+    bool m_soundTried = false;
     std::unique_ptr<SingleInstance> m_instance;
 };
 

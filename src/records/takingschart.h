@@ -3,13 +3,13 @@
 #include "takings.h"
 
 #include <QWidget>
+#include <memory>
 
-class QBarSet;
-class QCategoryAxis;
 class QChart;
-class QChartView;
 
 namespace kirveno {
+
+class BarChartView;
 
 // The bars of the takings beside the reports' lists: the exact amounts on a value axis marked in
 // round amounts with the decimal comma, the period's total in the title.
@@ -18,23 +18,22 @@ class TakingsChart : public QWidget
     Q_OBJECT
 public:
     explicit TakingsChart(QWidget *parent = nullptr);
+    ~TakingsChart() override;
 
-    // Shows the bars under the title. The chart itself is made the first time: the window that
-    // holds one is made when the program starts and may never be shown.
+    // Shows the bars under the title. The chart itself, and the chart module with it, is made the
+    // first time; when the module cannot be loaded the place stays empty and the reason is
+    // logged.
     void showBars(const QString &title, const QList<TakingsBar> &bars);
 
     // Null until the first bars are shown.
     QChart *chart() const;
 
 private:
-    void makeView();
-    void showAmount(bool hovered, int index);
-
-    QChartView *m_view = nullptr;
-    QBarSet *m_amounts = nullptr;
-    QCategoryAxis *m_periods = nullptr;
-    QCategoryAxis *m_values = nullptr;
-    QList<TakingsBar> m_bars; // as shown, for the amount under the pointer
+    std::unique_ptr<BarChartView> m_view;
+    bool m_tried = false;
+    bool m_shown = false;
+    QString m_title; // as shown, for a repeated showing that changes nothing
+    QList<TakingsBar> m_bars;
 };
 
 } // namespace kirveno

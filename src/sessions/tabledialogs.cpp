@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace kirveno {
@@ -228,18 +227,16 @@ void CloseTableDialog::printReceipt()
     const Receipt receipt =
         receiptOf(m_state.texts, m_state.settings.businessName(), m_finishDate, table() + 1,
                   shownSession(), parseAmount(m_addition->text()).value_or(0));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_state.text(u"000261") + QLatin1Char(' ') + QString::number(table() + 1));
-    if (m_state.platform->choosePrinter(this, printer)) {
-        // After the print dialog, which puts the printer's own paper in place, and at the
-        // resolution of the printer chosen, so that a roll is cut right below the last line.
-        setReceiptPage(printer, ReceiptPaper(m_paper->currentData().toInt()), receipt);
-        if (!paintReceipt(printer, receipt)) {
-            const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                     : printer.outputFileName();
-            showError(fillPlaces(m_state.text(u"000268"), {where}));
-        }
-    }
+    const auto paper = ReceiptPaper(m_paper->currentData().toInt());
+    m_state.platform->print(
+        this, m_state.text(u"000261") + QLatin1Char(' ') + QString::number(table() + 1),
+        [&](QPagedPaintDevice &page, const QString &destination) {
+            // After the print dialog, which puts the printer's own paper in place, and at the
+            // resolution of the printer chosen, so that a roll is cut right below the last line.
+            setReceiptPage(page, paper, receipt);
+            if (!paintReceipt(page, receipt))
+                showError(fillPlaces(m_state.text(u"000268"), {destination}));
+        });
     okButton()->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 #include <deque>
@@ -45,9 +46,13 @@ public:
         filters.append(filter);
         return fileToSave;
     }
-    bool choosePrinter(QWidget *, QPrinter &printer) override
+    void print(QWidget *, const QString &documentName, const PrintJob &job) override
     {
-        return printDialog && printDialog(printer);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(documentName);
+        if (printDialog && printDialog(printer))
+            job(printer, printer.outputFileName().isEmpty() ? printer.printerName()
+                                                            : printer.outputFileName());
     }
     QDateTime now() override { return clock; }
     QString weekdayName(QDate date) override
