@@ -1,6 +1,6 @@
 // The yardstick for start-up: a bare Qt window of the board's size, started and shown the same
 // way as the board, ended once painted.
-#include "firstpaint.h"
+#include "widgets/firstpaint.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(367, 259);
-    quitWhenPainted(window);
+    kirveno::afterFirstPaint(window, &QCoreApplication::quit);
     window.show();
     return app.exec();
 }

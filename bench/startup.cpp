@@ -4,8 +4,8 @@
 #include "app/programwindows.h"
 #include "board/boardwindow.h"
 #include "board/programstate.h"
-#include "firstpaint.h"
 #include "platform/qtplatform.h"
+#include "widgets/firstpaint.h"
 
 #include <QApplication>
 
@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
         return 0;
     kirveno::BoardWindow board(state);
     kirveno::ProgramWindows windows(state, board);
-    quitWhenPainted(board);
+    kirveno::afterFirstPaint(board, &QCoreApplication::quit);
+    // As in the program; the end comes first, before the held sounds are loaded.
+    platform.holdSoundsUntilShown(board, {});
     board.show();
     return app.exec();
 }

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
 
@@ -68,14 +67,13 @@ int main(int argc, char *argv[])
     kirveno::BoardWindow boardWindow(state);
     board = &boardWindow;
     kirveno::ProgramWindows windows(state, boardWindow);
-    boardWindow.show();
-    // The sounds are made ready once the board is on screen: the start does not wait for the
-    // audio libraries, and the first bell of the day still rings at once. (Options that turn the
-    // sound on start the program anew.)
+    // With the sound on, the bell and the cash register are made ready as soon as the board is
+    // on screen, so that the first of the day plays at once. (Options that turn the sound on
+    // start the program anew.)
+    QStringList sounds;
     if (state.settings.soundOn())
-        QTimer::singleShot(1000, &boardWindow, [&platform, &state] {
-            for (const char *sound : {kirveno::bellFileName, kirveno::cashRegisterFileName})
-                platform.prepareSound(state.path(sound));
-        });
+        sounds = {state.path(kirveno::bellFileName), state.path(kirveno::cashRegisterFileName)};
+    platform.holdSoundsUntilShown(boardWindow, sounds);
+    boardWindow.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "modules/modules.h"
 #include "singleinstance.h"
 #include "storage/programfiles.h"
+#include "widgets/firstpaint.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -58,14 +59,26 @@ SoundPlayer *QtPlatform::soundPlayer()
 
 void QtPlatform::playSound(const QString &wavPath)
 {
-    if (SoundPlayer *player = soundPlayer())
+    if (m_heldSounds)
+        m_heldSounds->append(wavPath);
+    else if (SoundPlayer *player = soundPlayer())
         player->play(wavPath);
 }
 
-void QtPlatform::prepareSound(const QString &wavPath)
+void QtPlatform::holdSoundsUntilShown(QWidget &window, const QStringList &prepared)
 {
-    if (SoundPlayer *player = soundPlayer())
-        player->prepare(wavPath);
+    m_heldSounds.emplace();
+    afterFirstPaint(window, [this, prepared] {
+        const QStringList held = *std::exchange(m_heldSounds, std::nullopt);
+        if (prepared.isEmpty() && held.isEmpty())
+            return;
+        if (SoundPlayer *player = soundPlayer()) {
+            for (const QString &sound : prepared)
+                player->prepare(sound);
+            for (const QString &sound : held)
+                player->play(sound);
+        }
+    });
 }
 
 void QtPlatform::openUrl(const QUrl &url)

@@ -2,7 +2,9 @@
 
 #include "platform.h"
 
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace kirveno {
 
@@ -21,8 +23,10 @@ public:
              QuestionIcon icon) override;
     void showError(QWidget *parent, const QString &text) override;
     void playSound(const QString &wavPath) override;
-    // Loads the sound module and the sound ahead of their first use, so that it plays at once.
-    void prepareSound(const QString &wavPath);
+    // Holds sounds back until the window is first on screen, so that the start does not wait for
+    // the audio libraries; then loads them and the sounds named, which play at once from then on,
+    // and plays what was held (the bell of a limit that ran out while the program was closed).
+    void holdSoundsUntilShown(QWidget &window, const QStringList &prepared);
     void openUrl(const QUrl &url) override;
     void restartProgram(const QString &folder) override;
     QString openFileName(QWidget *parent, const QString &filter,
@@ -42,6 +46,7 @@ private:
 
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundTried = false;
+    std::optional<QStringList> m_heldSounds;
     std::unique_ptr<SingleInstance> m_instance;
 };
 
