@@ -1,6 +1,8 @@
 #include "boardwidgets.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 // The pictures live in a resource of this static library, which the linker would drop unless
 // it is named.
@@ -64,6 +66,72 @@ void ToolbarIcon::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+FigureField::FigureField(QWidget *parent)
+    : QWidget(parent)
+{}
+
+void FigureField::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+}
+
+void FigureField::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void FigureField::setFrame(bool frame)
+{
+    m_frame = frame;
+    update();
+}
+
+void FigureField::setTextMargins(int left, int top, int right, int bottom)
+{
+    m_textMargins = QMargins(left, top, right, bottom);
+    update();
+}
+
+// The panel and the text where a read-only QLineEdit puts them, so that the board looks the
+// same: its style's panel and contents rectangle, 2 pixels of margin inside them, the text
+// centred upright in a line of the font's height, and placed as the alignment asks.
+void FigureField::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    panel.rect = contentsRect();
+    panel.lineWidth =
+        m_frame ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this) : 0;
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+    panel.features = QStyleOptionFrame::None;
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+
+    constexpr int horizontalMargin = 2;
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this) - m_textMargins;
+    const QFontMetrics metrics = fontMetrics();
+    const QRect line(contents.x() + horizontalMargin,
+                     contents.y() + (contents.height() - metrics.height() + 1) / 2,
+                     contents.width() - 2 * horizontalMargin, metrics.height());
+    const int widthUsed = metrics.horizontalAdvance(m_text) + 1;
+    int scroll = 0;
+    if (widthUsed <= line.width()) {
+        if (m_alignment & Qt::AlignRight)
+            scroll = widthUsed - line.width() + 1;
+        else if (m_alignment & Qt::AlignHCenter)
+            scroll = (widthUsed - line.width()) / 2;
+    }
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setClipRect(line);
+    painter.drawText(QPoint(line.x() - scroll, line.y() + metrics.ascent()), m_text);
 }
 
 } // namespace kirveno

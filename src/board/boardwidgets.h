@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-// The small picture controls of the board: row action pictures that sink by one pixel while
-// pressed, and toolbar icons that lift by one pixel under the mouse.
+// The small controls of the board: row action pictures that sink by one pixel while pressed,
+// toolbar icons that lift by one pixel under the mouse, and the fields of its figures.
 namespace kirveno {
 
 // Makes the program's pictures (":/pictures/...") available.
@@ -43,6 +43,33 @@ protected:
 
 private:
     QPoint m_home;
+};
+
+// A read-only figure of the board (a time, an amount, the date), drawn exactly as a read-only
+// line edit draws it but without the editing machinery: the board has over a hundred of them,
+// and the clock changes dozens at every new minute.
+class FigureField : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FigureField(QWidget *parent);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
+    // As QLineEdit's: the frame, and the margins inside it.
+    void setFrame(bool frame);
+    void setTextMargins(int left, int top, int right, int bottom);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool m_frame = true;
+    QMargins m_textMargins;
 };
 
 } // namespace kirveno

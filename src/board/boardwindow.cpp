@@ -29,11 +29,9 @@ int clientHeight(int tableCount)
     return tableCount <= 6 ? 183 : 20 * tableCount + 59;
 }
 
-QLineEdit *headerField(QWidget *parent, QRect geometry)
+FigureField *headerField(QWidget *parent, QRect geometry)
 {
-    auto *field = new QLineEdit(parent);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
+    auto *field = new FigureField(parent);
     field->setGeometry(geometry);
     field->setAlignment(Qt::AlignCenter);
     return field;

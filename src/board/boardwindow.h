@@ -19,6 +19,7 @@ class QMenu;
 namespace kirveno {
 
 struct ProgramState;
+class FigureField;
 class ToolbarIcon;
 
 // The dialogs the row pictures open; each works on the table it is given.
@@ -114,9 +115,9 @@ private:
     int m_tableCount = 6;
     std::array<std::unique_ptr<TableSlot>, 30> m_slots;
     QLabel *m_background = nullptr;
-    QLineEdit *m_timeField = nullptr;
-    QLineEdit *m_dateField = nullptr;
-    QLineEdit *m_dayField = nullptr;
+    FigureField *m_timeField = nullptr;
+    FigureField *m_dateField = nullptr;
+    FigureField *m_dayField = nullptr;
     QListWidget *m_numbers = nullptr;
     QMenu *m_settingsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

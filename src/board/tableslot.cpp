@@ -26,17 +26,23 @@ TableSlot::TableSlot(QWidget *board, int table, bool shown)
     }
     // Frameless white cells on the background picture, the one-pixel gaps between them drawing
     // the grid; a frame would leave too little room for "23:59" in 38 pixels.
-    for (int i = 0; i < 5; ++i) {
-        auto *field = new QLineEdit(board);
-        field->setReadOnly(true);
-        field->setFocusPolicy(i == 0 ? Qt::ClickFocus : Qt::NoFocus);
-        field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
+    m_name = new QLineEdit(board);
+    m_name->setReadOnly(true);
+    m_name->setFocusPolicy(Qt::ClickFocus);
+    m_name->setFrame(false);
+    m_name->setTextMargins(2, 0, 2, 0);
+    for (int i = 0; i < 4; ++i) {
+        auto *field = new FigureField(board);
         field->setFrame(false);
         // The time fields need every pixel of their 38 for "23:59".
-        const bool timeField = i >= 1 && i <= 3;
+        const bool timeField = i <= 2;
         field->setTextMargins(timeField ? -1 : 2, 0, timeField ? -1 : 2, 0);
+        m_figures[i] = field;
+    }
+    for (int i = 0; i < 5; ++i) {
+        QWidget *field = i == 0 ? static_cast<QWidget *>(m_name) : m_figures[i - 1];
+        field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
         field->setVisible(shown);
-        m_fields[i] = field;
     }
     startField()->setAlignment(Qt::AlignCenter);
     passedField()->setAlignment(Qt::AlignCenter);
@@ -92,15 +98,20 @@ void TableSlot::show(QLineEdit *field, const QString &text)
     if (field->text() == text)
         return;
     field->setText(text);
-    // A name or a time left of more than 99 hours may not fit its field: show its beginning.
-    // (Shorter texts always fit; leaving their cursor alone keeps the clock's tick cheap.)
+    // A long name may not fit its field: show its beginning.
     if (text.size() > 5)
         field->setCursorPosition(0);
 }
 
+void TableSlot::show(FigureField *field, const QString &text)
+{
+    field->setText(text);
+}
+
 void TableSlot::clearFields()
 {
-    for (QLineEdit *field : m_fields)
+    show(m_name, QString());
+    for (FigureField *field : m_figures)
         show(field, QString());
 }
 

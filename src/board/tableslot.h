@@ -9,6 +9,7 @@ class QWidget;
 namespace kirveno {
 
 class ActionImage;
+class FigureField;
 
 // One row of the board: three action pictures (open, edit, close) and five read-only fields
 // (name, start, passed, remaining, cost). Every one of the 30 slots exists for the whole run;
@@ -29,22 +30,24 @@ public:
     void showClosedState();
     bool isOpenState() const { return m_open; }
 
-    QLineEdit *nameField() const { return m_fields[0]; }
-    QLineEdit *startField() const { return m_fields[1]; }
-    QLineEdit *passedField() const { return m_fields[2]; }
-    QLineEdit *remainingField() const { return m_fields[3]; }
-    QLineEdit *costField() const { return m_fields[4]; }
+    QLineEdit *nameField() const { return m_name; }
+    FigureField *startField() const { return m_figures[0]; }
+    FigureField *passedField() const { return m_figures[1]; }
+    FigureField *remainingField() const { return m_figures[2]; }
+    FigureField *costField() const { return m_figures[3]; }
     ActionImage *image(Action action) const { return m_images[int(action)]; }
 
     NameColour nameColour() const { return m_colour; }
     void setNameColour(NameColour colour);
-    // Sets a field's text only when it differs, so that an unchanged row costs no repaint.
+    // Sets the name's text only when it differs, so that an unchanged row costs no repaint.
     static void show(QLineEdit *field, const QString &text);
+    static void show(FigureField *field, const QString &text);
     void clearFields();
     void returnImagesHome();
 
 private:
-    QLineEdit *m_fields[5];
+    QLineEdit *m_name;
+    FigureField *m_figures[4];
     ActionImage *m_images[3];
     bool m_shown;
     bool m_open = false;

@@ -158,7 +158,7 @@ private slots:
         f.platform.clock = QDateTime(QDate(2026, 12, 7), QTime(21, 7, 42));
         BoardWindow &board = f.start();
         QStringList header;
-        for (QLineEdit *field : board.findChildren<QLineEdit *>()) {
+        for (FigureField *field : board.findChildren<FigureField *>()) {
             if (field->y() < 41)
                 header << field->text();
         }

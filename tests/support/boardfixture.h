@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/boardwidgets.h"
 #include "board/boardwindow.h"
 #include "board/programstate.h"
 #include "programfolder.h"
@@ -53,9 +54,11 @@ struct BoardFixture
     QString field(int table, int column) const
     {
         TableSlot &row = board->slot(table);
-        QLineEdit *const fields[] = {row.nameField(), row.startField(), row.passedField(),
-                                     row.remainingField(), row.costField()};
-        return fields[column]->text();
+        if (column == 0)
+            return row.nameField()->text();
+        FigureField *const figures[] = {row.startField(), row.passedField(), row.remainingField(),
+                                        row.costField()};
+        return figures[column - 1]->text();
     }
 
     QStringList row(int table) const
