@@ -4,20 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
-// The pictures live in a resource of this static library, which the linker would drop unless
-// it is named.
-static void initPictureResource()
-{
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace kirveno {
-
-void initPictures()
-{
-    static const bool done = (initPictureResource(), true);
-    Q_UNUSED(done);
-}
 
 ActionImage::ActionImage(const QPixmap &picture, QPoint home, QWidget *parent)
     : QLabel(parent)

@@ -6,9 +6,6 @@
 // toolbar icons that lift by one pixel under the mouse, and the fields of its figures.
 namespace kirveno {
 
-// Makes the program's pictures (":/pictures/...") available.
-void initPictures();
-
 class ActionImage : public QLabel
 {
     Q_OBJECT

@@ -43,7 +43,6 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
 {
-    initPictures();
     setWindowTitle(state.boardTitle());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -95,24 +94,23 @@ BoardWindow::~BoardWindow() = default;
 void BoardWindow::buildBanner()
 {
     m_background = new QLabel(this);
-    m_background->setPixmap(QPixmap(QStringLiteral(":/pictures/board.jpg")));
+    m_background->setPixmap(picture(QStringLiteral("board")));
     m_background->setGeometry(0, 38, 361, 621);
     m_background->setMouseTracking(true);
 
     auto *banner = new QLabel(this);
-    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.jpg")));
+    banner->setPixmap(picture(QStringLiteral("banner")));
     banner->setGeometry(0, 0, 361, 41);
 
     m_dateField = headerField(this, QRect(2, 1, 89, 19));
     m_dayField = headerField(this, QRect(2, 21, 89, 19));
     m_timeField = headerField(this, QRect(303, 10, 56, 21));
 
-    const char *const icons[4] = {":/pictures/tool-reports.jpg", ":/pictures/tool-loans.jpg",
-                                  ":/pictures/tool-settings.jpg", ":/pictures/tool-help.jpg"};
+    const char *const icons[4] = {"tool-reports", "tool-loans", "tool-settings", "tool-help"};
     const char16_t *const hints[4] = {u"000006", u"000007", u"000008", u"000009"};
     for (int i = 0; i < 4; ++i) {
         auto *icon =
-            new ToolbarIcon(QPixmap(QString::fromLatin1(icons[i])), QPoint(toolbarX[i], 4), this);
+            new ToolbarIcon(picture(QString::fromLatin1(icons[i])), QPoint(toolbarX[i], 4), this);
         icon->setToolTip(m_state.text(hints[i]));
         if (i == 2)
             connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_settingsMenu, 174); });
@@ -188,24 +186,19 @@ void BoardWindow::buildMenus()
     command(m_settingsMenu->addAction(text(u"000037")), &BoardCommands::changeOptions);
 
     m_helpMenu = new QMenu(this);
-    command(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-help.jpg")), text(u"000038")),
-        &BoardCommands::showHelp);
+    command(m_helpMenu->addAction(QIcon(picture(QStringLiteral("menu-help"))), text(u"000038")),
+            &BoardCommands::showHelp);
     m_helpMenu->addSeparator();
-    connect(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-home.jpg")), text(u"000039")),
-        &QAction::triggered, this,
-        [this] { m_state.platform->openUrl(QUrl(QLatin1String(makersWebSite))); });
-    connect(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-news.jpg")), text(u"000040")),
-        &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
-    connect(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-update.jpg")), text(u"000041")),
-        &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
+    connect(m_helpMenu->addAction(QIcon(picture(QStringLiteral("menu-home"))), text(u"000039")),
+            &QAction::triggered, this,
+            [this] { m_state.platform->openUrl(QUrl(QLatin1String(makersWebSite))); });
+    connect(m_helpMenu->addAction(QIcon(picture(QStringLiteral("menu-news"))), text(u"000040")),
+            &QAction::triggered, this, [this] { openPage("en/news", "tr/haberler"); });
+    connect(m_helpMenu->addAction(QIcon(picture(QStringLiteral("menu-update"))), text(u"000041")),
+            &QAction::triggered, this, [this] { openPage("en/update", "tr/guncelleme"); });
     m_helpMenu->addSeparator();
-    command(
-        m_helpMenu->addAction(QIcon(QStringLiteral(":/pictures/menu-about.jpg")), text(u"000043")),
-        &BoardCommands::showAbout);
+    command(m_helpMenu->addAction(QIcon(picture(QStringLiteral("menu-about"))), text(u"000043")),
+            &BoardCommands::showAbout);
 }
 
 void BoardWindow::openPage(const char *englishPage, const char *turkishPage) const

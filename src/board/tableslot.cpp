@@ -1,6 +1,7 @@
 #include "tableslot.h"
 
 #include "boardwidgets.h"
+#include "widgets/layout.h"
 
 #include <QLineEdit>
 
@@ -8,8 +9,7 @@ namespace kirveno {
 namespace {
 
 constexpr int imageX[3] = {1, 20, 39};
-const char *const actionPicture[3] = {":/pictures/action-open.jpg", ":/pictures/action-edit.jpg",
-                                      ":/pictures/action-close.jpg"};
+const char *const actionPicture[3] = {"action-open", "action-edit", "action-close"};
 
 } // namespace
 
@@ -18,9 +18,9 @@ TableSlot::TableSlot(QWidget *board, int table, bool shown)
 {
     const int top = 56 + 20 * table;
     for (int i = 0; i < 3; ++i) {
-        static const QPixmap pictures[3] = {QPixmap(QString::fromLatin1(actionPicture[0])),
-                                            QPixmap(QString::fromLatin1(actionPicture[1])),
-                                            QPixmap(QString::fromLatin1(actionPicture[2]))};
+        static const QPixmap pictures[3] = {picture(QString::fromLatin1(actionPicture[0])),
+                                            picture(QString::fromLatin1(actionPicture[1])),
+                                            picture(QString::fromLatin1(actionPicture[2]))};
         m_images[i] = new ActionImage(pictures[i], QPoint(imageX[i], top), board);
         m_images[i]->setVisible(shown && i == 0);
     }

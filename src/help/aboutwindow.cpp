@@ -80,14 +80,13 @@ AboutWindow::AboutWindow(ProgramState &state, BoardWindow *board)
     , m_memory(new QLabel)
     , m_ok(new QPushButton(state.text(u"000018")))
 {
-    initPictures();
     setWindowTitle(state.text(u"000043"));
     setFixedSize(641, 257);
     // A long kernel version goes on to a second line rather than off the window.
     m_system->setWordWrap(true);
 
     auto *picture = new QLabel;
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/about.jpg")));
+    picture->setPixmap(kirveno::picture(QStringLiteral("about")));
     picture->setFrameShape(QFrame::Panel);
     picture->setFrameShadow(QFrame::Sunken);
     auto *pictureColumn = new QVBoxLayout;

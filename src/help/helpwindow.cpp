@@ -46,9 +46,8 @@ HelpWindow::HelpWindow(ProgramState &state, BoardWindow *board)
     , m_makerButton(new QPushButton(state.text(u"000058")))
     , m_donateButton(new QPushButton(state.text(u"000156")))
 {
-    initPictures();
     setWindowTitle(state.text(u"000038"));
-    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
+    setBackgroundPicture(*this, QStringLiteral("reports"));
 
     for (QTextEdit *text : {m_usage, m_tips, m_maker})
         m_pages->addWidget(text);

@@ -14,9 +14,8 @@ RecordWindow::RecordWindow(ProgramState &state, QWidget *board, const char16_t *
                          | Qt::WindowCloseButtonHint)
     , m_state(state)
 {
-    initPictures();
     setWindowTitle(state.text(titleKey));
-    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
+    setBackgroundPicture(*this, QStringLiteral("reports"));
     new WindowActivation(this, [this] { activate(); });
 }
 

@@ -9,6 +9,7 @@
 #include "storage/linefile.h"
 #include "takings.h"
 #include "takingschart.h"
+#include "widgets/layout.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -50,13 +51,13 @@ int selectedRow(const QListView *list)
 // its cup stands, and its mirror image carries it on to the left without an edge.
 void widenBackground(QWidget &window)
 {
-    const QPixmap picture(QStringLiteral(":/pictures/reports.jpg"));
+    const QPixmap reports = picture(QStringLiteral("reports"));
     const QSize size = window.sizeHint();
-    const QPoint corner(size.width() - picture.width(), size.height() - picture.height());
+    const QPoint corner(size.width() - reports.width(), size.height() - reports.height());
     QPixmap background(size);
     QPainter painter(&background);
-    painter.drawPixmap(corner, picture);
-    painter.drawImage(corner - QPoint(picture.width(), 0), picture.toImage().mirrored(true, false));
+    painter.drawPixmap(corner, reports);
+    painter.drawImage(corner - QPoint(reports.width(), 0), reports.toImage().mirrored(true, false));
     painter.end();
     QPalette palette = window.palette();
     palette.setBrush(QPalette::Window, background);

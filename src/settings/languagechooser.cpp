@@ -31,9 +31,8 @@ LanguageChooser::LanguageChooser(ProgramState &state, BoardWindow &board)
     , m_cancel(new QPushButton(state.text(u"000019")))
     , m_translators(new QPushButton(state.text(u"000046")))
 {
-    initPictures();
     setWindowTitle(state.text(u"000035"));
-    setBackgroundPicture(*this, QStringLiteral(":/pictures/reports.jpg"));
+    setBackgroundPicture(*this, QStringLiteral("reports"));
 
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({state.text(u"000151"), state.text(u"000044"), state.text(u"000045")});

@@ -118,8 +118,8 @@ void OptionsDialog::accept()
 
 void OptionsDialog::showSoundPicture(bool on)
 {
-    m_soundPicture->setPixmap(QPixmap(on ? QStringLiteral(":/pictures/sound-on.jpg")
-                                         : QStringLiteral(":/pictures/sound-off.jpg")));
+    m_soundPicture->setPixmap(
+        picture(on ? QStringLiteral("sound-on") : QStringLiteral("sound-off")));
 }
 
 } // namespace kirveno

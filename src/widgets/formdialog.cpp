@@ -22,7 +22,7 @@ FormDialog::FormDialog(ProgramState &state, QWidget *parent, const char16_t *tit
     , m_cancel(new QPushButton(state.text(u"000019"), m_buttons))
 {
     setWindowTitle(state.text(titleKey));
-    setBackgroundPicture(*this, QStringLiteral(":/pictures/board.jpg"));
+    setBackgroundPicture(*this, QStringLiteral("board"));
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

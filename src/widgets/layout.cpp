@@ -2,8 +2,9 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
-#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 
 namespace kirveno {
@@ -30,10 +31,27 @@ QWidget *pair(QWidget *left, const char *separator, QWidget *right)
     return box;
 }
 
-void setBackgroundPicture(QWidget &window, const QString &picture)
+QPixmap picture(const QString &name)
+{
+    // Raw pixels after a line "WIDTH HEIGHT", as the build's rawpicture tool writes them.
+    const QByteArray data =
+        QResource(QStringLiteral(":/pictures/%1.raw").arg(name)).uncompressedData();
+    const qsizetype lineEnd = data.indexOf('\n');
+    const QList<QByteArray> size = data.left(lineEnd).split(' ');
+    const int width = size.value(0).toInt();
+    const int height = size.value(1).toInt();
+    if (lineEnd < 0 || width <= 0 || height <= 0
+        || data.size() - lineEnd - 1 != qsizetype(width) * height * 4)
+        return {};
+    const QImage image(reinterpret_cast<const uchar *>(data.constData() + lineEnd + 1), width,
+                       height, width * 4, QImage::Format_RGB32);
+    return QPixmap::fromImage(image.copy());
+}
+
+void setBackgroundPicture(QWidget &window, const QString &name)
 {
     QPalette palette = window.palette();
-    palette.setBrush(QPalette::Window, QPixmap(picture));
+    palette.setBrush(QPalette::Window, picture(name));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -14,8 +15,11 @@ QLabel *boldLabel(const QString &text);
 // hh ":" mm or whole "," hundredths beside each other.
 QWidget *pair(QWidget *left, const char *separator, QWidget *right);
 
-// Shows one of the program's pictures (":/pictures/...") behind the window's controls.
-void setBackgroundPicture(QWidget &window, const QString &picture);
+// One of the program's pictures by its name ("board", "reports", ...); null when it is missing.
+QPixmap picture(const QString &name);
+
+// Shows one of the program's pictures behind the window's controls.
+void setBackgroundPicture(QWidget &window, const QString &name);
 
 // Puts the window in the middle of the screen; the windows do so whenever they are shown.
 void centreOnScreen(QWidget &window);

@@ -2,6 +2,7 @@
 #include "storage/settingsfile.h"
 #include "support/boardfixture.h"
 #include "widgets/arrowfield.h"
+#include "widgets/layout.h"
 #include "widgets/storedtextfield.h"
 
 #include <QApplication>
@@ -60,9 +61,9 @@ void type(QWidget *entry, const QString &text)
 
 using Edit = void (*)(OptionsDialog &);
 
-QImage picture(const char *name)
+QImage pictureImage(const char *name)
 {
-    return QPixmap(QString::fromLatin1(name)).toImage();
+    return picture(QString::fromLatin1(name)).toImage();
 }
 
 } // namespace
@@ -259,8 +260,8 @@ private slots:
             cleared = f.dialog->soundPicture()->pixmap().toImage();
         });
         f.dialog->ask();
-        QCOMPARE(ticked, picture(":/pictures/sound-on.jpg"));
-        QCOMPARE(cleared, picture(":/pictures/sound-off.jpg"));
+        QCOMPARE(ticked, pictureImage("sound-on"));
+        QCOMPARE(cleared, pictureImage("sound-off"));
         QVERIFY(ticked != cleared);
     }
 
