@@ -169,9 +169,13 @@ void removeFileDurably(const QString &path)
 void removeStrayTemporaries(const QString &folder, const QStringList &names)
 {
     const QDir dir(folder);
+    // One listing, matched by hand: a name filter would compile a regular expression a name.
+    const QStringList entries = dir.entryList(QDir::Files);
     for (const QString &name : names) {
         const QString prefix = name + temporaryMark;
-        for (const QString &entry : dir.entryList({prefix + QLatin1Char('*')}, QDir::Files)) {
+        for (const QString &entry : entries) {
+            if (!entry.startsWith(prefix))
+                continue;
             const QStringView digits = QStringView(entry).sliced(prefix.size());
             const bool isNumber = !digits.isEmpty() && digits.size() <= 10
                                   && std::all_of(digits.begin(), digits.end(), [](QChar c) {
