@@ -55,6 +55,24 @@ void ToolbarIcon::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+TableNumbers::TableNumbers(int count, QWidget *parent)
+    : QWidget(parent)
+    , m_count(count)
+{}
+
+void TableNumbers::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+    // The text inside an item's margins, as the item views of the style draw it.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    for (int n = 1; n <= m_count; ++n)
+        painter.drawText(
+            QRect(0, (n - 1) * rowHeight, width(), rowHeight).adjusted(margin, 0, -margin, 0),
+            Qt::AlignCenter, QString::number(n));
+}
+
 FigureField::FigureField(QWidget *parent)
     : QWidget(parent)
 {}

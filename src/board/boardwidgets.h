@@ -42,6 +42,24 @@ private:
     QPoint m_home;
 };
 
+// The column of table numbers beside the rows, 1 to the table count, on white, as a plain list
+// of centred items shows them.
+class TableNumbers : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int rowHeight = 20;
+
+    TableNumbers(int count, QWidget *parent);
+    int count() const { return m_count; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_count;
+};
+
 // A read-only figure of the board (a time, an amount, the date), drawn exactly as a read-only
 // line edit draws it but without the editing machinery: the board has over a hundred of them,
 // and the clock changes dozens at every new minute.

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QUrl>
@@ -133,18 +132,8 @@ void BoardWindow::buildBanner()
 
 void BoardWindow::buildRows()
 {
-    m_numbers = new QListWidget(this);
-    m_numbers->setFocusPolicy(Qt::NoFocus);
-    m_numbers->setSelectionMode(QAbstractItemView::NoSelection);
-    m_numbers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numbers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numbers->setFrameShape(QFrame::NoFrame);
-    m_numbers->setGeometry(58, 56, 27, 20 * m_tableCount + 4);
-    for (int n = 1; n <= m_tableCount; ++n) {
-        auto *item = new QListWidgetItem(QString::number(n), m_numbers);
-        item->setSizeHint(QSize(27, 20));
-        item->setTextAlignment(Qt::AlignCenter);
-    }
+    auto *numbers = new TableNumbers(m_tableCount, this);
+    numbers->setGeometry(58, 56, 27, TableNumbers::rowHeight * m_tableCount + 4);
     for (int table = 0; table < tableSlots; ++table) {
         m_slots[table] = std::make_unique<TableSlot>(this, table, table < m_tableCount);
         TableSlot &row = *m_slots[table];

@@ -13,7 +13,6 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 
 namespace kirveno {
@@ -118,7 +117,6 @@ private:
     FigureField *m_timeField = nullptr;
     FigureField *m_dateField = nullptr;
     FigureField *m_dayField = nullptr;
-    QListWidget *m_numbers = nullptr;
     QMenu *m_settingsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QTimer m_clock;
