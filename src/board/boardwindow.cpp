@@ -65,7 +65,6 @@ BoardWindow::BoardWindow(ProgramState &state, QWidget *parent)
     }
     buildBanner();
     buildRows();
-    buildMenus();
     setFixedSize(boardWidth, clientHeight(m_tableCount));
     centreOnScreen(*this);
     if (state.loaded)
@@ -112,9 +111,9 @@ void BoardWindow::buildBanner()
             new ToolbarIcon(picture(QString::fromLatin1(icons[i])), QPoint(toolbarX[i], 4), this);
         icon->setToolTip(m_state.text(hints[i]));
         if (i == 2)
-            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_settingsMenu, 174); });
+            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(settingsMenu(), 174); });
         else if (i == 3)
-            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(m_helpMenu, 214); });
+            connect(icon, &ToolbarIcon::clicked, this, [this] { popUp(helpMenu(), 214); });
         else
             connect(icon, &ToolbarIcon::clicked, this, [this, i] {
                 if (m_commands)
@@ -150,6 +149,20 @@ void BoardWindow::buildRows()
                 m_dialogs->closeTable(table);
         });
     }
+}
+
+QMenu *BoardWindow::settingsMenu()
+{
+    if (!m_settingsMenu)
+        buildMenus();
+    return m_settingsMenu;
+}
+
+QMenu *BoardWindow::helpMenu()
+{
+    if (!m_helpMenu)
+        buildMenus();
+    return m_helpMenu;
 }
 
 void BoardWindow::buildMenus()

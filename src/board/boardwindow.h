@@ -62,8 +62,9 @@ public:
     void setCommands(BoardCommands *commands) { m_commands = commands; }
     int tableCount() const { return m_tableCount; }
     TableSlot &slot(int table) { return *m_slots[table]; }
-    QMenu *settingsMenu() const { return m_settingsMenu; }
-    QMenu *helpMenu() const { return m_helpMenu; }
+    // The toolbar's two menus, made the first time one is needed.
+    QMenu *settingsMenu();
+    QMenu *helpMenu();
 
     // Slot operations, the only way the dialogs and the move change a row. The ones that
     // re-read zaman.dat report a file that cannot be read and return false.
