@@ -33,7 +33,8 @@ QWidget *pair(QWidget *left, const char *separator, QWidget *right)
 
 QPixmap picture(const QString &name)
 {
-    // Raw pixels after a line "WIDTH HEIGHT", as the build's rawpicture tool writes them.
+    // Raw pixels after a line "WIDTH HEIGHT", as the build's rawpicture tool writes them; stored
+    // uncompressed, they are read in place in the program's file.
     const QByteArray data =
         QResource(QStringLiteral(":/pictures/%1.raw").arg(name)).uncompressedData();
     const qsizetype lineEnd = data.indexOf('\n');
@@ -45,7 +46,7 @@ QPixmap picture(const QString &name)
         return {};
     const QImage image(reinterpret_cast<const uchar *>(data.constData() + lineEnd + 1), width,
                        height, width * 4, QImage::Format_RGB32);
-    return QPixmap::fromImage(image.copy());
+    return QPixmap::fromImage(image);
 }
 
 void setBackgroundPicture(QWidget &window, const QString &name)
