@@ -6,19 +6,30 @@
 
 namespace kirveno {
 
-ActionImage::ActionImage(const QPixmap &picture, QPoint home, QWidget *parent)
-    : QLabel(parent)
+PictureButton::PictureButton(const QPixmap &picture, QPoint home, QWidget *parent)
+    : QWidget(parent)
+    , m_picture(picture)
     , m_home(home)
 {
-    setPixmap(picture);
-    setGeometry(QRect(home, QSize(18, 18)));
+    setGeometry(QRect(home, picture.deviceIndependentSize().toSize()));
     setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawPixmap(0, 0, m_picture);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void ActionImage::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        move(m_home + QPoint(1, 1));
+        move(home() + QPoint(1, 1));
 }
 
 void ActionImage::mouseReleaseEvent(QMouseEvent *event)
@@ -30,29 +41,14 @@ void ActionImage::mouseReleaseEvent(QMouseEvent *event)
     emit clicked();
 }
 
-ToolbarIcon::ToolbarIcon(const QPixmap &picture, QPoint home, QWidget *parent)
-    : QLabel(parent)
-    , m_home(home)
-{
-    setPixmap(picture);
-    setGeometry(QRect(home, QSize(33, 33)));
-    setCursor(Qt::PointingHandCursor);
-}
-
 void ToolbarIcon::enterEvent(QEnterEvent *)
 {
-    move(m_home + QPoint(1, 1));
+    move(home() + QPoint(1, 1));
 }
 
 void ToolbarIcon::leaveEvent(QEvent *)
 {
-    move(m_home);
-}
-
-void ToolbarIcon::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    returnHome();
 }
 
 TableNumbers::TableNumbers(int count, QWidget *parent)

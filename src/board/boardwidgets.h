@@ -1,45 +1,53 @@
 #pragma once
 
-#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
 
 // The small controls of the board: row action pictures that sink by one pixel while pressed,
 // toolbar icons that lift by one pixel under the mouse, and the fields of its figures.
 namespace kirveno {
 
-class ActionImage : public QLabel
+// A picture clicked as a button, with a pointing hand over it, at its home place on the board.
+class PictureButton : public QWidget
 {
     Q_OBJECT
 public:
-    ActionImage(const QPixmap &picture, QPoint home, QWidget *parent);
+    PictureButton(const QPixmap &picture, QPoint home, QWidget *parent);
     void returnHome() { move(m_home); }
 
 signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    QPoint home() const { return m_home; }
 
 private:
+    QPixmap m_picture;
     QPoint m_home;
 };
 
-class ToolbarIcon : public QLabel
+class ActionImage : public PictureButton
 {
     Q_OBJECT
 public:
-    ToolbarIcon(const QPixmap &picture, QPoint home, QWidget *parent);
+    using PictureButton::PictureButton;
 
-signals:
-    void clicked();
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+class ToolbarIcon : public PictureButton
+{
+    Q_OBJECT
+public:
+    using PictureButton::PictureButton;
 
 protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    QPoint m_home;
 };
 
 // The column of table numbers beside the rows, 1 to the table count, on white, as a plain list
