@@ -13,8 +13,10 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND ${CMAKE_STRIP}
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kirveno\")
 endif()")
-# The modules loaded on first need, where the program looks for them: <prefix>/lib/kirveno.
-install(TARGETS kirveno_sound kirveno_printing kirveno_chart LIBRARY DESTINATION lib/kirveno)
+# The modules loaded on first need, where the program looks for them. (Not straight in a folder
+# of /usr/lib: they are no libraries of the system, and ldconfig has nothing to do with them.)
+install(TARGETS kirveno_sound kirveno_printing kirveno_chart
+        LIBRARY DESTINATION lib/kirveno/modules)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/language/english.ini
               ${PROJECT_SOURCE_DIR}/assets/language/turkish.ini
         DESTINATION ${KIRVENO_DEFAULTS_DIR}/language)

@@ -9,7 +9,7 @@ namespace {
 
 // The entry point of a module: in the program already when it was linked in (as the tests link
 // every module), else from the module's file beside the program (a program folder or a build)
-// or in the installed library folder, loaded once and kept for the rest of the run.
+// or in the installed one (<prefix>/lib/kirveno/modules), loaded once and kept for the run.
 QFunctionPointer moduleEntry(const char *module, const char *entry, QString &error)
 {
     if (void *linked = dlsym(RTLD_DEFAULT, entry))
@@ -18,7 +18,7 @@ QFunctionPointer moduleEntry(const char *module, const char *entry, QString &err
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString fileName = QStringLiteral("libkirveno-%1.so").arg(QLatin1String(module));
     for (const QString &folder :
-         {programFolder, programFolder + QStringLiteral("/../lib/kirveno")}) {
+         {programFolder, programFolder + QStringLiteral("/../lib/kirveno/modules")}) {
         QLibrary library(folder + QLatin1Char('/') + fileName);
         if (library.load()) {
             if (QFunctionPointer function = library.resolve(entry))
