@@ -116,7 +116,7 @@ void PasswordChangeDialog::accept()
 PasswordWindows::PasswordWindows(ProgramState &state, BoardWindow &board,
                                  PasswordPrompt::GuardedWindow reports,
                                  PasswordPrompt::GuardedWindow loans)
-    : m_prompt([&state, &board, reports, loans] {
+    : m_prompt([&state, &board, reports = std::move(reports), loans = std::move(loans)] {
         return new PasswordPrompt(state, board, reports, loans);
     })
     , m_change([&state, &board] { return new PasswordChangeDialog(state, board); })

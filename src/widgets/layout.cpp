@@ -45,7 +45,7 @@ QPixmap picture(const QString &name)
         || data.size() - lineEnd - 1 != qsizetype(width) * height * 4)
         return {};
     const QImage image(reinterpret_cast<const uchar *>(data.constData() + lineEnd + 1), width,
-                       height, width * 4, QImage::Format_RGB32);
+                       height, qsizetype(width) * 4, QImage::Format_RGB32);
     return QPixmap::fromImage(image);
 }
 
