@@ -33,20 +33,21 @@ QWidget *pair(QWidget *left, const char *separator, QWidget *right)
 
 QPixmap picture(const QString &name)
 {
-    // Raw pixels after a line "WIDTH HEIGHT", as the build's rawpicture tool writes them; stored
-    // uncompressed, they are read in place in the program's file.
+    // Raw pixels after a 16-byte line "WIDTH HEIGHT", as the build's rawpicture tool writes them;
+    // stored uncompressed, they are shown in place from the program's file.
     const QByteArray data =
         QResource(QStringLiteral(":/pictures/%1.raw").arg(name)).uncompressedData();
-    const qsizetype lineEnd = data.indexOf('\n');
-    const QList<QByteArray> size = data.left(lineEnd).split(' ');
+    constexpr qsizetype header = 16;
+    const QList<QByteArray> size = data.left(header).simplified().split(' ');
     const int width = size.value(0).toInt();
     const int height = size.value(1).toInt();
-    if (lineEnd < 0 || width <= 0 || height <= 0
-        || data.size() - lineEnd - 1 != qsizetype(width) * height * 4)
+    if (size.size() != 2 || width <= 0 || height <= 0
+        || data.size() - header != qsizetype(width) * height * 4)
         return {};
-    const QImage image(reinterpret_cast<const uchar *>(data.constData() + lineEnd + 1), width,
-                       height, qsizetype(width) * 4, QImage::Format_RGB32);
-    return QPixmap::fromImage(image);
+    const auto *pixels = reinterpret_cast<const uchar *>(data.constData() + header);
+    const QImage image(pixels, width, height, qsizetype(width) * 4, QImage::Format_RGB32);
+    // An image's pixels must be 32-bit aligned; should the resource data not be, they are copied.
+    return QPixmap::fromImage(quintptr(pixels) % 4 == 0 ? image : image.copy());
 }
 
 void setBackgroundPicture(QWidget &window, const QString &name)
