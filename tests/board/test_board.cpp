@@ -3,6 +3,7 @@
 #include "storage/settingsfile.h"
 #include "support/boardfixture.h"
 #include "support/mouse.h"
+#include "widgets/layout.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,6 +23,40 @@ class TestBoard : public QObject
     Q_OBJECT
 
 private slots:
+    // The pictures are built into the program as raw pixels: each comes out whole, opaque and of
+    // its size, and a name that is not a picture gives nothing.
+    void everyPictureIsBuiltIn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        const std::pair<const char *, QSize> pictures[] = {
+            {"board", {361, 621}},       {"banner", {361, 41}},      {"reports", {600, 481}},
+            {"about", {160, 200}},       {"action-open", {18, 18}},  {"action-edit", {18, 18}},
+            {"action-close", {18, 18}},  {"tool-reports", {33, 33}}, {"tool-loans", {33, 33}},
+            {"tool-settings", {33, 33}}, {"tool-help", {33, 33}},    {"menu-help", {16, 16}},
+            {"menu-home", {16, 16}},     {"menu-news", {16, 16}},    {"menu-update", {16, 16}},
+            {"menu-about", {16, 16}},    {"sound-on", {32, 32}},     {"sound-off", {32, 32}},
+            {"no-such-picture", {0, 0}},
+        };
+        for (const auto &[name, size] : pictures)
+            QTest::newRow(name) << QString::fromLatin1(name) << size;
+    }
+
+    void everyPictureIsBuiltIn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QImage image = picture(name).toImage();
+        QCOMPARE(image.isNull(), size.isEmpty());
+        QCOMPARE(image.size(), size);
+        QVERIFY(!image.hasAlphaChannel());
+        // The board's sky: the top left corner is a very light blue, not black or noise.
+        if (name == QLatin1String("board")) {
+            const QColor corner = image.pixelColor(0, 0);
+            QVERIFY2(corner.blue() > 240 && corner.red() > 220, qPrintable(corner.name()));
+        }
+    }
+
     void rowsAndHeightFollowTheTableCount_data()
     {
         QTest::addColumn<QString>("count");
