@@ -12,7 +12,6 @@
 #include <memory>
 
 class QLabel;
-class QLineEdit;
 class QMenu;
 
 namespace kirveno {
