@@ -20,7 +20,9 @@ int main(int argc, char *argv[])
     kirveno::BoardWindow board(state);
     kirveno::ProgramWindows windows(state, board);
     kirveno::afterFirstPaint(board, &QCoreApplication::quit);
-    // As in the program; the end comes first, before the held sounds are loaded.
+    // As in the program, the sounds asked for during the start wait for the first paint. No sound
+    // module lies beside the benchmark, so the attempt to load one then fails at once: loading
+    // the audio libraries comes after the board is on screen and is not start-up.
     platform.holdSoundsUntilShown(board, {});
     board.show();
     return app.exec();

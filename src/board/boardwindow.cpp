@@ -91,14 +91,10 @@ BoardWindow::~BoardWindow() = default;
 
 void BoardWindow::buildBanner()
 {
-    m_background = new QLabel(this);
-    m_background->setPixmap(picture(QStringLiteral("board")));
-    m_background->setGeometry(0, 38, 361, 621);
+    m_background = new PictureView(QStringLiteral("board"), this);
+    m_background->move(0, 38);
     m_background->setMouseTracking(true);
-
-    auto *banner = new QLabel(this);
-    banner->setPixmap(picture(QStringLiteral("banner")));
-    banner->setGeometry(0, 0, 361, 41);
+    (new PictureView(QStringLiteral("banner"), this))->move(0, 0);
 
     m_dateField = headerField(this, QRect(2, 1, 89, 19));
     m_dayField = headerField(this, QRect(2, 21, 89, 19));
@@ -131,6 +127,11 @@ void BoardWindow::buildBanner()
 
 void BoardWindow::buildRows()
 {
+    // Qt's line edit lays out its empty text in the application's font before it takes the
+    // board's. With the board's font as the application's while the name fields are made, the
+    // start loads one face instead of two (a quarter of a megabyte, some milliseconds).
+    const QFont application = QApplication::font();
+    QApplication::setFont(font());
     auto *numbers = new TableNumbers(m_tableCount, this);
     numbers->setGeometry(58, 56, 27, TableNumbers::rowHeight * m_tableCount + 4);
     for (int table = 0; table < tableSlots; ++table) {
@@ -149,6 +150,7 @@ void BoardWindow::buildRows()
                 m_dialogs->closeTable(table);
         });
     }
+    QApplication::setFont(application);
 }
 
 QMenu *BoardWindow::settingsMenu()

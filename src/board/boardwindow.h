@@ -11,7 +11,6 @@
 #include <array>
 #include <memory>
 
-class QLabel;
 class QMenu;
 
 namespace kirveno {
@@ -113,7 +112,7 @@ private:
     Tariff m_tariff;
     int m_tableCount = 6;
     std::array<std::unique_ptr<TableSlot>, 30> m_slots;
-    QLabel *m_background = nullptr;
+    QWidget *m_background = nullptr;
     FigureField *m_timeField = nullptr;
     FigureField *m_dateField = nullptr;
     FigureField *m_dayField = nullptr;

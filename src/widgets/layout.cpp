@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QResource>
 #include <QScreen>
 
@@ -31,23 +32,100 @@ QWidget *pair(QWidget *left, const char *separator, QWidget *right)
     return box;
 }
 
+namespace {
+
+// The numbers of one of the 16-byte lines that the build's rawpicture tool writes; empty when
+// the line is not there or does not hold as many.
+QList<int> numbersAt(const QByteArray &data, qsizetype at, qsizetype count)
+{
+    const QList<QByteArray> fields = data.mid(at, 16).simplified().split(' ');
+    QList<int> numbers;
+    for (const QByteArray &field : fields) {
+        bool ok = false;
+        numbers.append(field.toInt(&ok));
+        if (!ok)
+            return {};
+    }
+    return data.size() >= at + 16 && numbers.size() == count ? numbers : QList<int>();
+}
+
+} // namespace
+
+QList<PictureBand> pictureBands(const QString &name)
+{
+    const QResource raw(QStringLiteral(":/pictures/%1.raw").arg(name));
+    if (!raw.isValid()) {
+        const QImage image(QStringLiteral(":/pictures/%1.jpg").arg(name));
+        return image.isNull() ? QList<PictureBand>() : QList<PictureBand>{{0, image}};
+    }
+    // As the build's rawpicture tool writes them; stored uncompressed, the pixels are shown in
+    // place from the program's file.
+    const QByteArray data = raw.uncompressedData();
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    // An image's pixels must be 32-bit aligned; should the resource data not be, they are copied.
+    const auto inPlace = [aligned = quintptr(bytes) % 4 == 0](const QImage &image) {
+        return aligned ? image : image.copy();
+    };
+    const QList<int> size = numbersAt(data, 0, 3);
+    if (size.isEmpty() || size[0] <= 0 || size[1] <= 0)
+        return {};
+    const int width = size[0];
+    const int height = size[1];
+    if (size[2] == 0) {
+        if (data.size() != 16 + qsizetype(width) * height * 4)
+            return {};
+        return {{0, inPlace(QImage(bytes + 16, width, height, qsizetype(width) * 4,
+                                   QImage::Format_RGB32))}};
+    }
+    const qsizetype stride = (width + 3) / 4 * 4;
+    constexpr qsizetype colourTable = 256 * 4;
+    QList<PictureBand> bands;
+    qsizetype at = 16;
+    int top = 0;
+    for (int i = 0; i < size[2]; ++i) {
+        const QList<int> band = numbersAt(data, at, 2);
+        if (band.isEmpty() || band[0] != top || band[1] <= 0 || top + band[1] > height
+            || data.size() < at + 16 + colourTable + band[1] * stride)
+            return {};
+        const auto *colours = reinterpret_cast<const QRgb *>(bytes + at + 16);
+        QImage image(bytes + at + 16 + colourTable, width, band[1], stride,
+                     QImage::Format_Indexed8);
+        image.setColorTable(QList<QRgb>(colours, colours + 256));
+        bands.append({top, inPlace(image)});
+        top += band[1];
+        at += 16 + colourTable + band[1] * stride;
+    }
+    return top == height && at == data.size() ? bands : QList<PictureBand>();
+}
+
 QPixmap picture(const QString &name)
 {
-    // Raw pixels after a 16-byte line "WIDTH HEIGHT", as the build's rawpicture tool writes them;
-    // stored uncompressed, they are shown in place from the program's file.
-    const QByteArray data =
-        QResource(QStringLiteral(":/pictures/%1.raw").arg(name)).uncompressedData();
-    constexpr qsizetype header = 16;
-    const QList<QByteArray> size = data.left(header).simplified().split(' ');
-    const int width = size.value(0).toInt();
-    const int height = size.value(1).toInt();
-    if (size.size() != 2 || width <= 0 || height <= 0
-        || data.size() - header != qsizetype(width) * height * 4)
-        return {};
-    const auto *pixels = reinterpret_cast<const uchar *>(data.constData() + header);
-    const QImage image(pixels, width, height, qsizetype(width) * 4, QImage::Format_RGB32);
-    // An image's pixels must be 32-bit aligned; should the resource data not be, they are copied.
-    return QPixmap::fromImage(quintptr(pixels) % 4 == 0 ? image : image.copy());
+    const QList<PictureBand> bands = pictureBands(name);
+    if (bands.size() <= 1)
+        return bands.isEmpty() ? QPixmap() : QPixmap::fromImage(bands.first().image);
+    QPixmap whole(bands.first().image.width(), bands.last().top + bands.last().image.height());
+    QPainter painter(&whole);
+    for (const PictureBand &band : bands)
+        painter.drawImage(0, band.top, band.image);
+    return whole;
+}
+
+PictureView::PictureView(const QString &name, QWidget *parent)
+    : QWidget(parent)
+    , m_bands(pictureBands(name))
+{
+    // Every pixel is the picture's: what lies behind need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (!m_bands.isEmpty())
+        setFixedSize(m_bands.first().image.width(),
+                     m_bands.last().top + m_bands.last().image.height());
+}
+
+void PictureView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (const PictureBand &band : std::as_const(m_bands))
+        painter.drawImage(0, band.top, band.image);
 }
 
 void setBackgroundPicture(QWidget &window, const QString &name)
