@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     QList<Band> bands = bandsOf(image);
     qsizetype bandedSize = 0;
     for (const Band &band : bands)
-        bandedSize += 16 + 256 * 4 + band.rows * stride;
+        bandedSize += 16 + 256 * qsizetype(sizeof(QRgb)) + band.rows * stride;
     if (bandedSize > width * image.height() * 4 / 2)
         bands.clear();
 
@@ -102,7 +102,8 @@ int main(int argc, char *argv[])
         for (qsizetype i = 0; i < band.colours.size(); ++i)
             index.insert(band.colours[i], uchar(i));
         band.colours.resize(256);
-        out.write(reinterpret_cast<const char *>(band.colours.constData()), 256 * 4);
+        out.write(reinterpret_cast<const char *>(band.colours.constData()),
+                  band.colours.size() * qsizetype(sizeof(QRgb)));
         QByteArray row(stride, '\0');
         for (int y = band.top; y < band.top + band.rows; ++y) {
             const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(y));

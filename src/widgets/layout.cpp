@@ -77,8 +77,8 @@ QList<PictureBand> pictureBands(const QString &name)
         return {{0, inPlace(QImage(bytes + 16, width, height, qsizetype(width) * 4,
                                    QImage::Format_RGB32))}};
     }
-    const qsizetype stride = (width + 3) / 4 * 4;
-    constexpr qsizetype colourTable = 256 * 4;
+    const qsizetype stride = (qsizetype(width) + 3) / 4 * 4;
+    constexpr qsizetype colourTable = qsizetype(256) * 4;
     QList<PictureBand> bands;
     qsizetype at = 16;
     int top = 0;
