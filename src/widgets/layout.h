@@ -18,9 +18,9 @@ QLabel *boldLabel(const QString &text);
 QWidget *pair(QWidget *left, const char *separator, QWidget *right);
 
 // One of the program's pictures by its name ("board", "reports", ...), as it is built in:
-// horizontal bands, shown in place from the program's file. Most pictures are one band; the
-// board's gradient is cut into bands of at most 256 colours, a quarter of its 32-bit pixels.
-// Empty when the picture is missing.
+// horizontal bands, shown in place from the program's file (the later windows' JPEG pictures are
+// decoded). Most pictures are one band; the board's gradient is cut into bands of at most 256
+// colours, a quarter of its 32-bit pixels. Empty when the picture is missing.
 struct PictureBand
 {
     int top;
