@@ -11,11 +11,13 @@ void ProgramState::load(const QString &programFolder, Platform &programPlatform)
 {
     folder = programFolder;
     platform = &programPlatform;
-    texts = TextTable::builtInEnglish();
-    languageName = texts.text(u"Language");
+    texts = TextTable::english();
     recoverProgramFolder(folder);
-    if (!QFileInfo::exists(path(settingsFileName)) || !QFileInfo::exists(path(tableStateFileName)))
+    if (!QFileInfo::exists(path(settingsFileName))
+        || !QFileInfo::exists(path(tableStateFileName))) {
+        languageName = texts.text(u"Language");
         return;
+    }
     settings = SettingsFile::load(path(settingsFileName));
     ActiveTexts active = loadActiveTexts(folder, settings.line(SettingsLine::Language));
     texts = std::move(active.table);

@@ -40,7 +40,7 @@ struct ProgramState
     bool loaded = false;
     SettingsFile settings;
     TableState tables;
-    TextTable texts = TextTable::builtInEnglish();
+    TextTable texts = TextTable::english();
     QString languageName;
 };
 

@@ -53,8 +53,17 @@ const TextTable &TextTable::builtInEnglish()
     return english;
 }
 
+TextTable TextTable::english()
+{
+    TextTable table;
+    table.m_builtIn = true;
+    return table;
+}
+
 QString TextTable::text(QStringView key) const
 {
+    if (m_builtIn)
+        return builtInEnglish().text(key);
     const auto found = m_entries.constFind(key.toString().toCaseFolded());
     if (found != m_entries.cend())
         return *found;

@@ -17,6 +17,9 @@ public:
     static TextTable fromLines(const QStringList &lines);
     // The English table carried inside the program.
     static const TextTable &builtInEnglish();
+    // The same table, read on its first lookup: the texts in force until the language file is
+    // read, which the start need not read at all when that file serves.
+    static TextTable english();
 
     // The value of the first entry with this name, or an empty text. The program's own keys
     // (000190 on) that a language file lacks take the built-in English text.
@@ -26,6 +29,7 @@ public:
 
 private:
     QHash<QString, QString> m_entries; // by case-folded name
+    bool m_builtIn = false;            // looks up builtInEnglish() instead
 };
 
 // The text with its places %1 to %9 filled by the values in order; a place without a value stays.
