@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -24,7 +26,7 @@ QString userName()
     return user.isEmpty() ? QStringLiteral("user") : user;
 }
 
-QByteArray socketPath(const QString &key)
+QByteArray inTemporaryFolder(const QString &key)
 {
     return QFile::encodeName(QDir::temp().filePath(key));
 }
@@ -32,7 +34,7 @@ QByteArray socketPath(const QString &key)
 // A stream socket with the address of the key; -1 when the path does not fit an address.
 int unixSocket(const QString &key, sockaddr_un &address, int flags = 0)
 {
-    const QByteArray path = socketPath(key);
+    const QByteArray path = inTemporaryFolder(key);
     address = {};
     address.sun_family = AF_UNIX;
     if (path.size() >= qsizetype(sizeof address.sun_path))
@@ -101,14 +103,18 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::claim(std::function<void()> raise)
 {
-    m_lock = std::make_unique<QLockFile>(QDir::temp().filePath(m_key + QStringLiteral(".lock")));
-    m_lock->setStaleLockTime(0); // only a dead owner makes the lock stale
-    if (!m_lock->tryLock(0)) {
-        m_lock.reset();
+    // The kernel lets the lock go when its holder ends, however it ends: a crash leaves no stale
+    // lock behind, and nothing needs to be written to the disk to take it. The file itself stays
+    // (removing it would let a second process lock a file that is no longer the one in the
+    // folder).
+    m_lock = ::open(inTemporaryFolder(m_key + QStringLiteral(".lock")).constData(),
+                    O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+        release();
         askToRaise(m_key);
         return false;
     }
-    ::unlink(socketPath(m_key).constData()); // a socket left behind by a crash
+    ::unlink(inTemporaryFolder(m_key).constData()); // a socket left behind by a crash
     sockaddr_un address;
     m_socket = unixSocket(m_key, address, SOCK_NONBLOCK);
     if (m_socket < 0)
@@ -138,10 +144,13 @@ void SingleInstance::release()
     m_listening = nullptr;
     if (m_socket >= 0) {
         ::close(m_socket);
-        ::unlink(socketPath(m_key).constData());
+        ::unlink(inTemporaryFolder(m_key).constData());
         m_socket = -1;
     }
-    m_lock.reset();
+    if (m_lock >= 0) {
+        ::close(m_lock);
+        m_lock = -1;
+    }
 }
 
 } // namespace kirveno

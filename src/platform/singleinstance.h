@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <functional>
-#include <memory>
 
 class QSocketNotifier;
 
@@ -38,7 +36,7 @@ public:
 
 private:
     QString m_key;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lock = -1;
     int m_socket = -1;
     QSocketNotifier *m_listening = nullptr;
 };
