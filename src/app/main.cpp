@@ -64,6 +64,7 @@ int main(int argc, char *argv[])
         }))
         return 0;
 
+    platform.holdSounds();
     kirveno::BoardWindow boardWindow(state);
     board = &boardWindow;
     kirveno::ProgramWindows windows(state, boardWindow);
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     QStringList sounds;
     if (state.settings.soundOn())
         sounds = {state.path(kirveno::bellFileName), state.path(kirveno::cashRegisterFileName)};
-    platform.holdSoundsUntilShown(boardWindow, sounds);
+    platform.playSoundsOnceShown(boardWindow, sounds);
     boardWindow.show();
     return app.exec();
 }

@@ -17,8 +17,9 @@
 
 namespace kirveno {
 
-QtPlatform::QtPlatform(QString applicationTitle)
+QtPlatform::QtPlatform(QString applicationTitle, SoundPlayer *(*makeSoundPlayer)())
     : m_title(std::move(applicationTitle))
+    , m_makeSoundPlayer(makeSoundPlayer)
 {}
 
 QtPlatform::~QtPlatform() = default;
@@ -49,7 +50,7 @@ SoundPlayer *QtPlatform::soundPlayer()
     if (!m_soundTried) {
         m_soundTried = true;
         QString error;
-        if (MakeSoundPlayer *make = soundModule(error))
+        if (MakeSoundPlayer *make = m_makeSoundPlayer ? m_makeSoundPlayer : soundModule(error))
             m_sound.reset(make());
         else
             qWarning("Sounds are not available: %s", qPrintable(error));
@@ -65,11 +66,15 @@ void QtPlatform::playSound(const QString &wavPath)
         player->play(wavPath);
 }
 
-void QtPlatform::holdSoundsUntilShown(QWidget &window, const QStringList &prepared)
+void QtPlatform::holdSounds()
 {
     m_heldSounds.emplace();
+}
+
+void QtPlatform::playSoundsOnceShown(QWidget &window, const QStringList &prepared)
+{
     afterFirstPaint(window, [this, prepared] {
-        const QStringList held = *std::exchange(m_heldSounds, std::nullopt);
+        const QStringList held = std::exchange(m_heldSounds, std::nullopt).value_or(QStringList());
         if (prepared.isEmpty() && held.isEmpty())
             return;
         if (SoundPlayer *player = soundPlayer()) {

@@ -14,8 +14,9 @@ class SoundPlayer;
 class QtPlatform : public Platform
 {
 public:
-    // The title of the program's message boxes.
-    explicit QtPlatform(QString applicationTitle);
+    // The title of the program's message boxes. The sounds play through the sound module, or
+    // through the player `makeSoundPlayer` makes when one is given.
+    explicit QtPlatform(QString applicationTitle, SoundPlayer *(*makeSoundPlayer)() = nullptr);
     ~QtPlatform() override;
 
     void notice(QWidget *parent, const QString &text) override;
@@ -23,10 +24,13 @@ public:
              QuestionIcon icon) override;
     void showError(QWidget *parent, const QString &text) override;
     void playSound(const QString &wavPath) override;
-    // Holds sounds back until the window is first on screen, so that the start does not wait for
-    // the audio libraries; then loads them and the sounds named, which play at once from then on,
-    // and plays what was held (the bell of a limit that ran out while the program was closed).
-    void holdSoundsUntilShown(QWidget &window, const QStringList &prepared);
+    // Holds the sounds asked for from now on back (the bell of a limit that ran out while the
+    // program was closed rings as the board is built), so that the start does not wait for the
+    // audio libraries.
+    void holdSounds();
+    // Once the window is first on screen, loads the audio libraries and the sounds named, which
+    // play at once from then on, and plays what was held.
+    void playSoundsOnceShown(QWidget &window, const QStringList &prepared);
     void openUrl(const QUrl &url) override;
     void restartProgram(const QString &folder) override;
     QString openFileName(QWidget *parent, const QString &filter,
@@ -44,6 +48,7 @@ private:
     QString m_title;
     SoundPlayer *soundPlayer();
 
+    SoundPlayer *(*m_makeSoundPlayer)();
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundTried = false;
     std::optional<QStringList> m_heldSounds;

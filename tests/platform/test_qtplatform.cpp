@@ -1,12 +1,37 @@
+#include "modules/modules.h"
 #include "platform/qtplatform.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 #include <memory>
 
 using kirveno::QtPlatform;
+
+namespace {
+
+// What the player of the sound-holding test was asked, in order ("made" when it was made).
+QStringList soundLog;
+
+class LoggingPlayer : public kirveno::SoundPlayer
+{
+public:
+    void prepare(const QString &wavPath) override
+    {
+        soundLog << QStringLiteral("prepare ") + wavPath;
+    }
+    void play(const QString &wavPath) override { soundLog << QStringLiteral("play ") + wavPath; }
+};
+
+kirveno::SoundPlayer *makeLoggingPlayer()
+{
+    soundLog << QStringLiteral("made");
+    return new LoggingPlayer;
+}
+
+} // namespace
 
 class TestQtPlatform : public QObject
 {
@@ -34,6 +59,32 @@ private slots:
         QTest::qWait(500);
         platform.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The bell rung while the board is built waits, with the audio libraries, for the board's
+    // first paint; from then on sounds play at once.
+    void soundsAskedForDuringTheStartWaitForTheFirstPaint()
+    {
+        soundLog.clear();
+        QtPlatform platform(QStringLiteral("Kirveno LT v1.4"), &makeLoggingPlayer);
+        platform.holdSounds();
+        platform.playSound(QStringLiteral("zil01.wav"));
+        platform.playSound(QStringLiteral("zil01.wav"));
+        QWidget board;
+        platform.playSoundsOnceShown(board,
+                                     {QStringLiteral("zil01.wav"), QStringLiteral("kasa.wav")});
+        QCoreApplication::processEvents();
+        QVERIFY(soundLog.isEmpty());
+
+        board.show();
+        QVERIFY(QTest::qWaitFor([] { return !soundLog.isEmpty(); }));
+        QCOMPARE(soundLog,
+                 QStringList({QStringLiteral("made"), QStringLiteral("prepare zil01.wav"),
+                              QStringLiteral("prepare kasa.wav"), QStringLiteral("play zil01.wav"),
+                              QStringLiteral("play zil01.wav")}));
+        soundLog.clear();
+        platform.playSound(QStringLiteral("kasa.wav"));
+        QCOMPARE(soundLog, QStringList({QStringLiteral("play kasa.wav")}));
     }
 
     void machineFacts()
