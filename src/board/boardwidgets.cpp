@@ -1,6 +1,7 @@
 #include "boardwidgets.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 
@@ -99,40 +100,87 @@ void FigureField::setTextMargins(int left, int top, int right, int bottom)
     update();
 }
 
-// The panel and the text where a read-only QLineEdit puts them, so that the board looks the
-// same: its style's panel and contents rectangle, 2 pixels of margin inside them, the text
-// centred upright in a line of the font's height, and placed as the alignment asks.
-void FigureField::paintEvent(QPaintEvent *)
+namespace {
+
+// The panel and the text where a read-only QLineEdit of the cell's geometry puts them, so that
+// the board looks the same: its style's panel and contents rectangle, 2 pixels of margin inside
+// them, the text centred upright in a line of the font's height, and placed as the alignment
+// asks.
+void drawFigure(QPainter &painter, const QWidget &widget, const QRect &cell, bool frame,
+                const QMargins &textMargins, Qt::Alignment alignment, const QString &text)
 {
-    QPainter painter(this);
+    painter.save();
+    QStyle *style = widget.style();
     QStyleOptionFrame panel;
-    panel.initFrom(this);
-    panel.rect = contentsRect();
-    panel.lineWidth =
-        m_frame ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this) : 0;
+    panel.initFrom(&widget);
+    panel.rect = cell;
+    panel.lineWidth = frame ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &widget) : 0;
     panel.midLineWidth = 0;
     panel.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
     panel.features = QStyleOptionFrame::None;
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    style->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, &widget);
 
     constexpr int horizontalMargin = 2;
     const QRect contents =
-        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this) - m_textMargins;
-    const QFontMetrics metrics = fontMetrics();
+        style->subElementRect(QStyle::SE_LineEditContents, &panel, &widget) - textMargins;
+    const QFontMetrics metrics = widget.fontMetrics();
     const QRect line(contents.x() + horizontalMargin,
                      contents.y() + (contents.height() - metrics.height() + 1) / 2,
                      contents.width() - 2 * horizontalMargin, metrics.height());
-    const int widthUsed = metrics.horizontalAdvance(m_text) + 1;
+    const int widthUsed = metrics.horizontalAdvance(text) + 1;
     int scroll = 0;
     if (widthUsed <= line.width()) {
-        if (m_alignment & Qt::AlignRight)
+        if (alignment & Qt::AlignRight)
             scroll = widthUsed - line.width() + 1;
-        else if (m_alignment & Qt::AlignHCenter)
+        else if (alignment & Qt::AlignHCenter)
             scroll = (widthUsed - line.width()) / 2;
     }
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(widget.palette().color(QPalette::Text));
     painter.setClipRect(line);
-    painter.drawText(QPoint(line.x() - scroll, line.y() + metrics.ascent()), m_text);
+    painter.drawText(QPoint(line.x() - scroll, line.y() + metrics.ascent()), text);
+    painter.restore();
+}
+
+} // namespace
+
+void FigureField::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawFigure(painter, *this, contentsRect(), m_frame, m_textMargins, m_alignment, m_text);
+}
+
+FigureRow::FigureRow(QList<Cell> cells, QWidget *parent)
+    : QWidget(parent)
+    , m_cells(std::move(cells))
+    , m_texts(m_cells.size())
+{}
+
+void FigureRow::setText(int cell, const QString &text)
+{
+    if (text == m_texts[cell])
+        return;
+    m_texts[cell] = text;
+    update(cellRect(cell));
+}
+
+QRect FigureRow::cellGeometry(int cell) const
+{
+    return cellRect(cell).translated(pos());
+}
+
+QRect FigureRow::cellRect(int cell) const
+{
+    return QRect(m_cells[cell].x, 0, m_cells[cell].width, height());
+}
+
+void FigureRow::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    for (int cell = 0; cell < m_cells.size(); ++cell) {
+        if (event->rect().intersects(cellRect(cell)))
+            drawFigure(painter, *this, cellRect(cell), false, m_cells[cell].textMargins,
+                       m_cells[cell].alignment, m_texts[cell]);
+    }
 }
 
 } // namespace kirveno

@@ -95,4 +95,37 @@ private:
     QMargins m_textMargins;
 };
 
+// Frameless figures side by side in one widget, each in its cell drawn as a frameless
+// FigureField draws itself, the gaps between the cells left to what lies beneath. A row of the
+// board holds its four figures in one, so that a board of 30 rows starts with 90 widgets fewer.
+class FigureRow : public QWidget
+{
+    Q_OBJECT
+public:
+    // A cell, as a place in the row and the way its figure is placed in it.
+    struct Cell
+    {
+        int x;
+        int width;
+        Qt::Alignment alignment;
+        QMargins textMargins;
+    };
+
+    FigureRow(QList<Cell> cells, QWidget *parent);
+
+    QString text(int cell) const { return m_texts[cell]; }
+    void setText(int cell, const QString &text);
+    // Where the cell lies in the parent.
+    QRect cellGeometry(int cell) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect cellRect(int cell) const;
+
+    QList<Cell> m_cells;
+    QList<QString> m_texts;
+};
+
 } // namespace kirveno

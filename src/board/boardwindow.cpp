@@ -20,6 +20,8 @@
 namespace kirveno {
 namespace {
 
+using Figure = TableSlot::Figure;
+
 constexpr int boardWidth = 367;
 constexpr int toolbarX[4] = {94, 134, 174, 214};
 
@@ -233,7 +235,7 @@ void BoardWindow::fillNameAndStart(int table)
 {
     const TableRecord record = m_state.tables.record(table);
     TableSlot::show(slot(table).nameField(), record.name);
-    TableSlot::show(slot(table).startField(), record.isOpen() ? record.start : QString());
+    slot(table).showFigure(Figure::Start, record.isOpen() ? record.start : QString());
 }
 
 bool BoardWindow::reloadTables()
@@ -254,8 +256,8 @@ bool BoardWindow::refreshRow(int table)
     TableSlot &row = slot(table);
     fillNameAndStart(table);
     if (m_state.tables.record(table).limit == QLatin1String("0"))
-        TableSlot::show(row.remainingField(), QString());
-    const QString remaining = row.remainingField()->text();
+        row.showFigure(Figure::Remaining, QString());
+    const QString remaining = row.figure(Figure::Remaining);
     // Amber, like red, waits for the clock's next tick to judge the new limit, unless the limit
     // is gone (the clock passes over a row without one).
     const bool runningOut =
@@ -292,13 +294,13 @@ QString BoardWindow::copyCost(int table)
 {
     TableSlot &row = slot(table);
     // A table closed before the clock's first tick after it was opened has no cost shown yet.
-    const int start = minutesOfClock(row.startField()->text());
-    if (row.costField()->text().isEmpty() && start >= 0) {
+    const int start = minutesOfClock(row.figure(Figure::Start));
+    if (row.figure(Figure::Cost).isEmpty() && start >= 0) {
         const QTime now = m_state.platform->now().time();
-        TableSlot::show(row.costField(),
-                        costText(m_tariff, elapsedMinutes(start, now.hour() * 60 + now.minute())));
+        row.showFigure(Figure::Cost,
+                       costText(m_tariff, elapsedMinutes(start, now.hour() * 60 + now.minute())));
     }
-    return row.costField()->text();
+    return row.figure(Figure::Cost);
 }
 
 void BoardWindow::restart()
@@ -316,11 +318,11 @@ void BoardWindow::ringBell()
 void BoardWindow::tick()
 {
     const QDateTime now = m_state.platform->now();
-    TableSlot::show(m_timeField, now.time().toString(QStringLiteral("HH:mm")));
+    m_timeField->setText(now.time().toString(QStringLiteral("HH:mm")));
     if (now.date() != m_shownDate) {
         m_shownDate = now.date();
-        TableSlot::show(m_dateField, dateText(m_shownDate));
-        TableSlot::show(m_dayField, m_state.platform->weekdayName(m_shownDate));
+        m_dateField->setText(dateText(m_shownDate));
+        m_dayField->setText(m_state.platform->weekdayName(m_shownDate));
     }
     const int nowMinutes = now.time().hour() * 60 + now.time().minute();
     for (int table = 0; table < tableSlots; ++table)
@@ -331,13 +333,13 @@ void BoardWindow::tick()
 void BoardWindow::updateRow(int table, int nowMinutes)
 {
     TableSlot &row = slot(table);
-    const int start = minutesOfClock(row.startField()->text());
+    const int start = minutesOfClock(row.figure(Figure::Start));
     if (start < 0)
         return;
     const RowFigures figures = rowFigures(m_tariff, start, nowMinutes, m_state.tables.limit(table));
-    TableSlot::show(row.passedField(), figures.passed);
-    TableSlot::show(row.costField(), figures.cost);
-    TableSlot::show(row.remainingField(), figures.remaining);
+    row.showFigure(Figure::Passed, figures.passed);
+    row.showFigure(Figure::Cost, figures.cost);
+    row.showFigure(Figure::Remaining, figures.remaining);
     if (figures.remaining.isEmpty() || table == m_dragSource)
         return;
     if (figures.limitUsedUp) {
@@ -459,7 +461,7 @@ void BoardWindow::beginDrag(int table)
 {
     TableSlot &source = slot(table);
     source.setNameColour(TableSlot::NameColour::Dragged);
-    if (source.startField()->text().isEmpty()) {
+    if (source.figure(Figure::Start).isEmpty()) {
         m_state.platform->notice(this, m_state.text(u"000134"));
         source.setNameColour(TableSlot::NameColour::Window);
         return;
@@ -495,7 +497,7 @@ void BoardWindow::moveSession(int from, int to)
                                       QString::number(to + 1), m_state.text(u"000137"));
     if (!m_state.platform->ask(this, m_state.text(u"000135"), question, QuestionIcon::Question))
         return;
-    const bool targetFree = slot(to).startField()->text().isEmpty();
+    const bool targetFree = slot(to).figure(Figure::Start).isEmpty();
     m_state.tables.swap(from, to);
     try {
         m_state.tables.save(m_state.path(tableStateFileName));

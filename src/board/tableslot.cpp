@@ -31,23 +31,19 @@ TableSlot::TableSlot(QWidget *board, int table, bool shown)
     m_name->setFocusPolicy(Qt::ClickFocus);
     m_name->setFrame(false);
     m_name->setTextMargins(2, 0, 2, 0);
-    for (int i = 0; i < 4; ++i) {
-        auto *field = new FigureField(board);
-        field->setFrame(false);
-        // The time fields need every pixel of their 38 for "23:59".
-        const bool timeField = i <= 2;
-        field->setTextMargins(timeField ? -1 : 2, 0, timeField ? -1 : 2, 0);
-        m_figures[i] = field;
+    m_name->setGeometry(fieldX[0], top, fieldWidth[0], 19);
+    m_name->setVisible(shown);
+    QList<FigureRow::Cell> cells;
+    for (int field = 1; field < 5; ++field) {
+        // The time cells (start, passed, remaining) need every pixel of their 38 for "23:59".
+        const bool time = field < 4;
+        cells.append({fieldX[field] - fieldX[1], fieldWidth[field],
+                      time ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter,
+                      time ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0)});
     }
-    for (int i = 0; i < 5; ++i) {
-        QWidget *field = i == 0 ? static_cast<QWidget *>(m_name) : m_figures[i - 1];
-        field->setGeometry(fieldX[i], top, fieldWidth[i], 19);
-        field->setVisible(shown);
-    }
-    startField()->setAlignment(Qt::AlignCenter);
-    passedField()->setAlignment(Qt::AlignCenter);
-    remainingField()->setAlignment(Qt::AlignCenter);
-    costField()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_figures = new FigureRow(std::move(cells), board);
+    m_figures->setGeometry(fieldX[1], top, fieldX[4] + fieldWidth[4] - fieldX[1], 19);
+    m_figures->setVisible(shown);
 }
 
 void TableSlot::showOpenState()
@@ -103,16 +99,21 @@ void TableSlot::show(QLineEdit *field, const QString &text)
         field->setCursorPosition(0);
 }
 
-void TableSlot::show(FigureField *field, const QString &text)
+QString TableSlot::figure(Figure which) const
 {
-    field->setText(text);
+    return m_figures->text(int(which));
+}
+
+void TableSlot::showFigure(Figure which, const QString &text)
+{
+    m_figures->setText(int(which), text);
 }
 
 void TableSlot::clearFields()
 {
     show(m_name, QString());
-    for (FigureField *field : m_figures)
-        show(field, QString());
+    for (Figure which : {Figure::Start, Figure::Passed, Figure::Remaining, Figure::Cost})
+        showFigure(which, QString());
 }
 
 void TableSlot::returnImagesHome()

@@ -9,16 +9,17 @@ class QWidget;
 namespace kirveno {
 
 class ActionImage;
-class FigureField;
+class FigureRow;
 
 // One row of the board: three action pictures (open, edit, close) and five read-only fields
-// (name, start, passed, remaining, cost). Every one of the 30 slots exists for the whole run;
-// those beyond the table count are never shown.
+// (name, start, passed, remaining, cost), the last four in one FigureRow. Every one of the 30 slots
+// exists for the whole run; those beyond the table count are never shown.
 class TableSlot
 {
 public:
     enum class NameColour { Window, Dragged, RunningOut, UsedUp };
     enum class Action { Open, Edit, Close };
+    enum class Figure { Start, Passed, Remaining, Cost };
 
     // The columns of the five fields (name, start, passed, remaining, cost) on the board.
     static constexpr int fieldX[5] = {87, 168, 207, 246, 285};
@@ -31,23 +32,22 @@ public:
     bool isOpenState() const { return m_open; }
 
     QLineEdit *nameField() const { return m_name; }
-    FigureField *startField() const { return m_figures[0]; }
-    FigureField *passedField() const { return m_figures[1]; }
-    FigureField *remainingField() const { return m_figures[2]; }
-    FigureField *costField() const { return m_figures[3]; }
+    // The four figures after the name, in the order of Figure.
+    FigureRow *figures() const { return m_figures; }
+    QString figure(Figure which) const;
+    void showFigure(Figure which, const QString &text);
     ActionImage *image(Action action) const { return m_images[int(action)]; }
 
     NameColour nameColour() const { return m_colour; }
     void setNameColour(NameColour colour);
     // Sets the name's text only when it differs, so that an unchanged row costs no repaint.
     static void show(QLineEdit *field, const QString &text);
-    static void show(FigureField *field, const QString &text);
     void clearFields();
     void returnImagesHome();
 
 private:
     QLineEdit *m_name;
-    FigureField *m_figures[4];
+    FigureRow *m_figures;
     ActionImage *m_images[3];
     bool m_shown;
     bool m_open = false;

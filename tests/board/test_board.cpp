@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSet>
@@ -123,14 +124,14 @@ private slots:
         QVERIFY(!QApplication::font().bold());
         TableSlot &row = board.slot(3);
         QCOMPARE(row.nameField()->geometry(), QRect(87, 116, 80, 19));
-        QCOMPARE(row.startField()->geometry(), QRect(168, 116, 38, 19));
-        QCOMPARE(row.passedField()->geometry(), QRect(207, 116, 38, 19));
-        QCOMPARE(row.remainingField()->geometry(), QRect(246, 116, 38, 19));
-        QCOMPARE(row.costField()->geometry(), QRect(285, 116, 76, 19));
+        QCOMPARE(row.figures()->cellGeometry(0), QRect(168, 116, 38, 19));
+        QCOMPARE(row.figures()->cellGeometry(1), QRect(207, 116, 38, 19));
+        QCOMPARE(row.figures()->cellGeometry(2), QRect(246, 116, 38, 19));
+        QCOMPARE(row.figures()->cellGeometry(3), QRect(285, 116, 76, 19));
         QCOMPARE(row.image(TableSlot::Action::Open)->geometry(), QRect(1, 116, 18, 18));
         QCOMPARE(row.image(TableSlot::Action::Close)->geometry(), QRect(39, 116, 18, 18));
         QVERIFY(row.nameField()->isReadOnly());
-        QVERIFY(row.costField()->font().bold());
+        QVERIFY(row.figures()->font().bold());
         QVERIFY(row.nameField()->font().bold());
         QCOMPARE(board.windowTitle(), QStringLiteral("Kirveno LT v1.4     My Cafe"));
         QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -204,6 +205,35 @@ private slots:
                 header << field->text();
         }
         QCOMPARE(header, (QStringList{"07.12.2026", "Monday", "21:07"}));
+    }
+
+    // A row's figures look exactly as read-only, frameless line edits in their places would,
+    // with what lies beneath left showing between them.
+    void figuresLookLikeReadOnlyLineEdits()
+    {
+        BoardFixture f;
+        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("09:05"),
+                           QStringLiteral("02,00"));
+        f.platform.setClock(QStringLiteral("07.12.2026 10:35"));
+        BoardWindow &board = f.start();
+        FigureRow &figures = *board.slot(2).figures();
+        QWidget parent;
+        parent.setFont(board.font());
+        parent.setPalette(board.palette());
+        QWidget edits(&parent);
+        edits.resize(figures.size());
+        const Qt::Alignment alignments[4] = {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
+                                             Qt::AlignRight | Qt::AlignVCenter};
+        for (int cell = 0; cell < 4; ++cell) {
+            auto *edit = new QLineEdit(figures.text(cell), &edits);
+            edit->setReadOnly(true);
+            edit->setFrame(false);
+            edit->setAlignment(alignments[cell]);
+            edit->setTextMargins(cell < 3 ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0));
+            edit->setGeometry(figures.cellGeometry(cell).translated(-figures.pos()));
+        }
+        QCOMPARE(f.row(2), (QStringList{"Ali", "09:05", "01:30", "00:00", "3,00"}));
+        QCOMPARE(figures.grab().toImage(), edits.grab().toImage());
     }
 
     // The bell rings once when the limit runs out, only with the sound switch at "1".

@@ -54,11 +54,7 @@ struct BoardFixture
     QString field(int table, int column) const
     {
         TableSlot &row = board->slot(table);
-        if (column == 0)
-            return row.nameField()->text();
-        FigureField *const figures[] = {row.startField(), row.passedField(), row.remainingField(),
-                                        row.costField()};
-        return figures[column - 1]->text();
+        return column == 0 ? row.nameField()->text() : row.figures()->text(column - 1);
     }
 
     QStringList row(int table) const
