@@ -104,11 +104,11 @@ SingleInstance::~SingleInstance()
 bool SingleInstance::claim(std::function<void()> raise)
 {
     // The kernel lets the lock go when its holder ends, however it ends: a crash leaves no stale
-    // lock behind, and nothing needs to be written to the disk to take it. The file itself stays
-    // (removing it would let a second process lock a file that is no longer the one in the
-    // folder).
+    // lock behind, and nothing needs to be written to the disk to take it. The file itself stays:
+    // removed at the end, it could still be locked by a copy starting then, while a later one
+    // made a new file and locked that.
     m_lock = ::open(inTemporaryFolder(m_key + QStringLiteral(".lock")).constData(),
-                    O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+                    O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
         release();
         askToRaise(m_key);
