@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints their figures:
 #   start-up of the program against a bare Qt window and a window with one label, each to its
-#   first paint (and against a bare window as large as the board, for what the size costs) (medians of alternating process starts: wall time, processor time, peak resident
-#   memory, and the ratios), one clock tick over 30 open tables, the idle board's processor use,
-#   and closing a table against large ledgers.
+#   first paint, and against a bare window as large as the board, for what the size costs
+#   (medians of alternating process starts: wall time, processor time, peak resident memory,
+#   and the ratios); one clock tick over 30 open tables; the idle board's processor use; and
+#   closing a table against large ledgers.
 # The windows run under Xvfb, as on a desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
