@@ -31,6 +31,11 @@ QByteArray inTemporaryFolder(const QString &key)
     return QFile::encodeName(QDir::temp().filePath(key));
 }
 
+QByteArray lockPath(const QString &key)
+{
+    return inTemporaryFolder(key + QStringLiteral(".lock"));
+}
+
 // A stream socket with the address of the key; -1 when the path does not fit an address.
 int unixSocket(const QString &key, sockaddr_un &address, int flags = 0)
 {
@@ -103,14 +108,7 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::claim(std::function<void()> raise)
 {
-    // The kernel lets the lock go when its holder ends, however it ends: a crash leaves no stale
-    // lock behind, and nothing needs to be written to the disk to take it. The file itself stays:
-    // removed at the end, it could still be locked by a copy starting then, while a later one
-    // made a new file and locked that.
-    m_lock = ::open(inTemporaryFolder(m_key + QStringLiteral(".lock")).constData(),
-                    O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
-        release();
+    if (!lock()) {
         askToRaise(m_key);
         return false;
     }
@@ -138,6 +136,32 @@ bool SingleInstance::claim(std::function<void()> raise)
     return true;
 }
 
+// The kernel lets the lock go when its holder ends, however it ends: a crash leaves no stale
+// lock behind, and nothing needs to be written to the disk to take it.
+bool SingleInstance::lock()
+{
+    const QByteArray path = lockPath(m_key);
+    for (;;) {
+        const int file = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (file < 0)
+            return false;
+        if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+            ::close(file);
+            return false;
+        }
+        // The copy before may have removed the file as it let go of it: the lock only counts
+        // on the file that is still in the folder.
+        struct stat held = {};
+        struct stat named = {};
+        if (::fstat(file, &held) == 0 && ::stat(path.constData(), &named) == 0
+            && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            m_lock = file;
+            return true;
+        }
+        ::close(file);
+    }
+}
+
 void SingleInstance::release()
 {
     delete m_listening;
@@ -148,6 +172,9 @@ void SingleInstance::release()
         m_socket = -1;
     }
     if (m_lock >= 0) {
+        // Removed while still locked, so that no file is left behind; a copy that opened it
+        // just before finds it gone once it has the lock.
+        ::unlink(lockPath(m_key).constData());
         ::close(m_lock);
         m_lock = -1;
     }

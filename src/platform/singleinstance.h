@@ -35,8 +35,11 @@ public:
     void release();
 
 private:
+    // Takes the lock file of the key; false when another process holds it (or it cannot be made).
+    bool lock();
+
     QString m_key;
-    int m_lock = -1;
+    int m_lock = -1; // the locked file, while this process is the one
     int m_socket = -1;
     QSocketNotifier *m_listening = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "platform/singleinstance.h"
 #include "support/programfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
@@ -168,14 +169,21 @@ private slots:
         stop(b);
     }
 
-    // A restart starts the new process while the old one is still closing.
+    // A restart starts the new process while the old one is still closing. A claim given up
+    // leaves nothing behind in the temporary folder.
     void restartedProgramComesUpWhileTheOldOneCloses()
     {
         const QString title = uniqueTitle();
+        const QString server =
+            SingleInstance::serverName(title, desktopSession(QStringLiteral("offscreen"), {}, {}));
         QProcess old;
         startProbe(old, title, QStringLiteral("handover"));
+        QVERIFY(waitForLine(old, "first"));
+        QVERIFY(QFile::exists(QDir::temp().filePath(server + QStringLiteral(".lock"))));
         QVERIFY(waitForLine(old, "released"));
         QVERIFY(old.state() == QProcess::Running);
+        QVERIFY(!QFile::exists(QDir::temp().filePath(server + QStringLiteral(".lock"))));
+        QVERIFY(!QFile::exists(QDir::temp().filePath(server)));
         QProcess restarted;
         startProbe(restarted, title, QStringLiteral("hold"));
         QVERIFY(waitForLine(restarted, "first"));
