@@ -4,9 +4,11 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
+#include <algorithm>
 
 namespace kirveno {
 
@@ -47,6 +49,32 @@ QList<int> numbersAt(const QByteArray &data, qsizetype at, qsizetype count)
             return {};
     }
     return data.size() >= at + 16 && numbers.size() == count ? numbers : QList<int>();
+}
+
+// Qt turns an 8-bit picture into a 32-bit copy before it draws it, a large one with threads it
+// starts for the purpose. Drawn in stripes, and only where asked, the copies stay small and are
+// made on this thread.
+void drawBands(QPainter &painter, const QList<PictureBand> &bands, const QRect &area)
+{
+    constexpr int stripeRows = 32;
+    for (const PictureBand &band : bands) {
+        const QRect part = area & QRect(QPoint(0, band.top), band.image.size());
+        if (part.isEmpty())
+            continue;
+        if (band.image.format() != QImage::Format_Indexed8) {
+            painter.drawImage(part.topLeft(), band.image, part.translated(0, -band.top));
+            continue;
+        }
+        // From a column on a 4-byte boundary, as an image's lines must start on one.
+        const int left = part.left() / 4 * 4;
+        for (int y = part.top(); y <= part.bottom(); y += stripeRows) {
+            QImage stripe(band.image.constScanLine(y - band.top) + left, part.right() + 1 - left,
+                          std::min(stripeRows, part.bottom() + 1 - y), band.image.bytesPerLine(),
+                          QImage::Format_Indexed8);
+            stripe.setColorTable(band.image.colorTable());
+            painter.drawImage(left, y, stripe);
+        }
+    }
 }
 
 } // namespace
@@ -105,8 +133,7 @@ QPixmap picture(const QString &name)
         return bands.isEmpty() ? QPixmap() : QPixmap::fromImage(bands.first().image);
     QPixmap whole(bands.first().image.width(), bands.last().top + bands.last().image.height());
     QPainter painter(&whole);
-    for (const PictureBand &band : bands)
-        painter.drawImage(0, band.top, band.image);
+    drawBands(painter, bands, whole.rect());
     return whole;
 }
 
@@ -121,11 +148,11 @@ PictureView::PictureView(const QString &name, QWidget *parent)
                      m_bands.last().top + m_bands.last().image.height());
 }
 
-void PictureView::paintEvent(QPaintEvent *)
+void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    for (const PictureBand &band : std::as_const(m_bands))
-        painter.drawImage(0, band.top, band.image);
+    for (const QRect &area : event->region())
+        drawBands(painter, m_bands, area);
 }
 
 void setBackgroundPicture(QWidget &window, const QString &name)

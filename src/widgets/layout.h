@@ -40,7 +40,7 @@ public:
     PictureView(const QString &name, QWidget *parent);
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<PictureBand> m_bands;

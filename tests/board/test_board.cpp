@@ -59,6 +59,19 @@ private slots:
         PictureView view(name, nullptr);
         QCOMPARE(view.size(), size);
         QVERIFY(view.grab().toImage().convertToFormat(QImage::Format_RGB32) == decoded);
+
+        // Repainted in parts, as the clock's changes ask (across the bands, from columns off any
+        // boundary): the parts as the picture has them, and nothing beside them.
+        const QRegion parts =
+            QRegion(1, size.height() * 9 / 20, size.width() / 3, size.height() / 10 + 1)
+            + QRegion(size.width() - 5, 0, 5, size.height());
+        QImage painted(size, QImage::Format_RGB32);
+        painted.fill(Qt::black);
+        view.render(&painted, parts.boundingRect().topLeft(), parts, QWidget::RenderFlags());
+        for (const QRect &part : parts)
+            QVERIFY(painted.copy(part) == decoded.copy(part));
+        QCOMPARE(painted.pixel(0, 0), QColor(Qt::black).rgb());
+        QCOMPARE(painted.pixel(size.width() / 2, 0), QColor(Qt::black).rgb());
     }
 
     void rowsAndHeightFollowTheTableCount_data()
