@@ -88,18 +88,6 @@ void FigureField::setAlignment(Qt::Alignment alignment)
     update();
 }
 
-void FigureField::setFrame(bool frame)
-{
-    m_frame = frame;
-    update();
-}
-
-void FigureField::setTextMargins(int left, int top, int right, int bottom)
-{
-    m_textMargins = QMargins(left, top, right, bottom);
-    update();
-}
-
 namespace {
 
 // The panel and the text where a read-only QLineEdit of the cell's geometry puts them, so that
@@ -146,7 +134,7 @@ void drawFigure(QPainter &painter, const QWidget &widget, const QRect &cell, boo
 void FigureField::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigure(painter, *this, contentsRect(), m_frame, m_textMargins, m_alignment, m_text);
+    drawFigure(painter, *this, contentsRect(), true, QMargins(), m_alignment, m_text);
 }
 
 FigureRow::FigureRow(QList<Cell> cells, QWidget *parent)

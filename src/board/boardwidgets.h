@@ -68,9 +68,8 @@ private:
     int m_count;
 };
 
-// A read-only figure of the board (a time, an amount, the date), drawn exactly as a read-only
-// line edit draws it but without the editing machinery: the board has over a hundred of them,
-// and the clock changes dozens at every new minute.
+// A read-only figure of the board's header (the date, the day, the time), drawn exactly as a
+// read-only line edit with its frame draws it, but without the editing machinery.
 class FigureField : public QWidget
 {
     Q_OBJECT
@@ -81,9 +80,6 @@ public:
     void setText(const QString &text);
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
-    // As QLineEdit's: the frame, and the margins inside it.
-    void setFrame(bool frame);
-    void setTextMargins(int left, int top, int right, int bottom);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -91,12 +87,10 @@ protected:
 private:
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    bool m_frame = true;
-    QMargins m_textMargins;
 };
 
-// Frameless figures side by side in one widget, each in its cell drawn as a frameless
-// FigureField draws itself, the gaps between the cells left to what lies beneath. A row of the
+// Frameless figures side by side in one widget, each in its cell drawn as a read-only, frameless
+// line edit draws it, the gaps between the cells left to what lies beneath. A row of the
 // board holds its four figures in one, so that a board of 30 rows starts with 90 widgets fewer.
 class FigureRow : public QWidget
 {
