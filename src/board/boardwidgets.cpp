@@ -1,5 +1,6 @@
 #include "boardwidgets.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,21 +26,6 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-}
-
-void ActionImage::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        move(home() + QPoint(1, 1));
-}
-
-void ActionImage::mouseReleaseEvent(QMouseEvent *event)
-{
-    // Released elsewhere, the picture stays sunk until the mouse passes over the background.
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
-        return;
-    returnHome();
-    emit clicked();
 }
 
 void ToolbarIcon::enterEvent(QEnterEvent *)
@@ -137,37 +123,170 @@ void FigureField::paintEvent(QPaintEvent *)
     drawFigure(painter, *this, contentsRect(), true, QMargins(), m_alignment, m_text);
 }
 
-FigureRow::FigureRow(QList<Cell> cells, QWidget *parent)
+RowControls::RowControls(std::array<Picture, pictureCount> pictures,
+                         std::array<Cell, cellCount> cells, int rows, int shownRows,
+                         QWidget *parent)
     : QWidget(parent)
-    , m_cells(std::move(cells))
-    , m_texts(m_cells.size())
-{}
-
-void FigureRow::setText(int cell, const QString &text)
+    , m_pictures(std::move(pictures))
+    , m_cells(cells)
+    , m_rows(rows)
+    , m_shownRows(shownRows)
 {
-    if (text == m_texts[cell])
+    setMouseTracking(true);
+}
+
+void RowControls::showPictures(int row, unsigned pictures)
+{
+    if (pictures == m_rows[row].pictures)
         return;
-    m_texts[cell] = text;
-    update(cellRect(cell));
+    for (int picture = 0; picture < pictureCount; ++picture) {
+        if (((pictures ^ m_rows[row].pictures) >> picture) & 1)
+            update(pictureRect(row, picture));
+    }
+    m_rows[row].pictures = pictures;
+    if (underMouse())
+        pointAt(mapFromGlobal(QCursor::pos()));
 }
 
-QRect FigureRow::cellGeometry(int cell) const
+bool RowControls::pictureShown(int row, int picture) const
 {
-    return cellRect(cell).translated(pos());
+    return row < m_shownRows && ((m_rows[row].pictures >> picture) & 1);
 }
 
-QRect FigureRow::cellRect(int cell) const
+QRect RowControls::pictureRect(int row, int picture) const
 {
-    return QRect(m_cells[cell].x, 0, m_cells[cell].width, height());
+    const QPoint sink = ((m_rows[row].sunk >> picture) & 1) ? QPoint(1, 1) : QPoint();
+    return QRect(QPoint(m_pictures[picture].x, row * rowHeight) + sink,
+                 m_pictures[picture].pixmap.deviceIndependentSize().toSize());
 }
 
-void FigureRow::paintEvent(QPaintEvent *event)
+void RowControls::setSunk(int row, int picture, bool sunk)
+{
+    const unsigned bit = 1u << picture;
+    if (bool(m_rows[row].sunk & bit) == sunk)
+        return;
+    const QRect before = pictureRect(row, picture);
+    m_rows[row].sunk ^= bit;
+    update(before | pictureRect(row, picture));
+}
+
+void RowControls::returnPicturesHome()
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        for (int picture = 0; picture < pictureCount; ++picture)
+            setSunk(row, picture, false);
+    }
+}
+
+void RowControls::setText(int row, int cell, const QString &text)
+{
+    if (text == m_rows[row].texts[cell])
+        return;
+    m_rows[row].texts[cell] = text;
+    if (row < m_shownRows)
+        update(cellRect(row, cell));
+}
+
+QRect RowControls::cellRect(int row, int cell) const
+{
+    return QRect(m_cells[cell].x, row * rowHeight, m_cells[cell].width, rowHeight - 1);
+}
+
+int RowControls::shownRowAt(QPoint point) const
+{
+    const int row = point.y() >= 0 ? point.y() / rowHeight : -1;
+    return row < m_shownRows ? row : -1;
+}
+
+std::optional<RowControls::PictureAt> RowControls::pictureAt(QPoint point) const
+{
+    const int row = shownRowAt(point);
+    for (int picture = 0; row >= 0 && picture < pictureCount; ++picture) {
+        if (pictureShown(row, picture) && pictureRect(row, picture).contains(point))
+            return PictureAt{row, picture};
+    }
+    return std::nullopt;
+}
+
+bool RowControls::onBackground(QPoint point) const
+{
+    const int row = shownRowAt(point);
+    const bool onFigures =
+        row >= 0
+        && QRect(cellRect(row, 0).topLeft(), cellRect(row, cellCount - 1).bottomRight())
+               .contains(point);
+    return !onFigures && !pictureAt(point);
+}
+
+void RowControls::pointAt(QPoint point)
+{
+    if (pictureAt(point))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void RowControls::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    for (int cell = 0; cell < m_cells.size(); ++cell) {
-        if (event->rect().intersects(cellRect(cell)))
-            drawFigure(painter, *this, cellRect(cell), false, m_cells[cell].textMargins,
-                       m_cells[cell].alignment, m_texts[cell]);
+    const QRegion &region = event->region();
+    const int last = std::min(m_shownRows - 1, region.boundingRect().bottom() / rowHeight);
+    for (int row = region.boundingRect().top() / rowHeight; row <= last; ++row) {
+        for (int picture = 0; picture < pictureCount; ++picture) {
+            const QRect place = pictureRect(row, picture);
+            if (pictureShown(row, picture) && region.intersects(place))
+                painter.drawPixmap(place.topLeft(), m_pictures[picture].pixmap);
+        }
+        for (int cell = 0; cell < cellCount; ++cell) {
+            if (region.intersects(cellRect(row, cell)))
+                drawFigure(painter, *this, cellRect(row, cell), false, m_cells[cell].textMargins,
+                           m_cells[cell].alignment, m_rows[row].texts[cell]);
+        }
+    }
+}
+
+void RowControls::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint point = event->position().toPoint();
+    m_pressed = pictureAt(point);
+    m_pressedOnBackground = !m_pressed && onBackground(point);
+    if (!m_pressed) {
+        // Goes on to the board, as a press on its picture or on the figures does.
+        event->ignore();
+        return;
+    }
+    if (event->button() == Qt::LeftButton)
+        setSunk(m_pressed->row, m_pressed->picture, true);
+}
+
+void RowControls::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint point = event->position().toPoint();
+    if (event->buttons() == Qt::NoButton) {
+        pointAt(point);
+        if (onBackground(point))
+            returnPicturesHome();
+    } else if (m_pressedOnBackground) {
+        // Held since a press on the background, the mouse is on the background wherever it goes.
+        returnPicturesHome();
+    }
+    event->ignore();
+}
+
+void RowControls::mouseReleaseEvent(QMouseEvent *event)
+{
+    const std::optional<PictureAt> pressed = m_pressed;
+    if (event->buttons() == Qt::NoButton)
+        m_pressed.reset();
+    if (!pressed) {
+        event->ignore();
+        return;
+    }
+    // Released elsewhere, the picture stays sunk until the mouse passes over the background.
+    if (event->button() == Qt::LeftButton
+        && pictureRect(pressed->row, pressed->picture).contains(event->position().toPoint())) {
+        setSunk(pressed->row, pressed->picture, false);
+        emit clicked(pressed->row, pressed->picture);
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <optional>
 
-// The small controls of the board: row action pictures that sink by one pixel while pressed,
-// toolbar icons that lift by one pixel under the mouse, and the fields of its figures.
+// The small controls of the board: toolbar icons that lift by one pixel under the mouse, the
+// rows' action pictures that sink by one pixel while pressed, and the fields of its figures.
 namespace kirveno {
 
 // A picture clicked as a button, with a pointing hand over it, at its home place on the board.
@@ -26,17 +28,6 @@ protected:
 private:
     QPixmap m_picture;
     QPoint m_home;
-};
-
-class ActionImage : public PictureButton
-{
-    Q_OBJECT
-public:
-    using PictureButton::PictureButton;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 class ToolbarIcon : public PictureButton
@@ -89,14 +80,29 @@ private:
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
-// Frameless figures side by side in one widget, each in its cell drawn as a read-only, frameless
-// line edit draws it, the gaps between the cells left to what lies beneath. A row of the
-// board holds its four figures in one, so that a board of 30 rows starts with 90 widgets fewer.
-class FigureRow : public QWidget
+// The rows of the board but for their numbers and names, which lie on top of it, in one widget:
+// each row's three action pictures (open, edit, close), of which it shows one or two, clicked as
+// buttons, with a pointing hand over them, sinking by one pixel while pressed; and its four
+// figures after the name, each in its cell drawn as a read-only, frameless line edit draws it.
+// What it leaves unpainted (the grid between the cells, the pictures' surroundings) is the
+// board's picture beneath, and the mouse passing over it there is on the background, as it is
+// elsewhere. One widget for the 30 rows instead of four widgets a row: Qt's cost for each widget
+// was a good part of the start-up.
+class RowControls : public QWidget
 {
     Q_OBJECT
 public:
-    // A cell, as a place in the row and the way its figure is placed in it.
+    static constexpr int rowHeight = 20;
+    static constexpr int pictureCount = 3;
+    static constexpr int cellCount = 4;
+
+    // A picture, as its place in a row and what it shows.
+    struct Picture
+    {
+        int x;
+        QPixmap pixmap;
+    };
+    // A cell, as a place in a row and the way its figure is placed in it.
     struct Cell
     {
         int x;
@@ -105,21 +111,57 @@ public:
         QMargins textMargins;
     };
 
-    FigureRow(QList<Cell> cells, QWidget *parent);
+    // The first shownRows of the rows are on the board; the others hold their figures unseen.
+    RowControls(std::array<Picture, pictureCount> pictures, std::array<Cell, cellCount> cells,
+                int rows, int shownRows, QWidget *parent);
 
-    QString text(int cell) const { return m_texts[cell]; }
-    void setText(int cell, const QString &text);
-    // Where the cell lies in the parent.
-    QRect cellGeometry(int cell) const;
+    // Which of its pictures a row shows, a bit for each.
+    void showPictures(int row, unsigned pictures);
+    bool pictureShown(int row, int picture) const;
+    // Where the picture lies now: one pixel lower and to the right while it is sunk.
+    QRect pictureRect(int row, int picture) const;
+    // Sunk pictures rise again once the mouse passes over the background.
+    void returnPicturesHome();
+
+    QString text(int row, int cell) const { return m_rows[row].texts[cell]; }
+    void setText(int row, int cell, const QString &text);
+    QRect cellRect(int row, int cell) const;
+
+signals:
+    void clicked(int row, int picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QRect cellRect(int cell) const;
+    struct Row
+    {
+        unsigned pictures = 0;
+        unsigned sunk = 0;
+        std::array<QString, cellCount> texts;
+    };
+    struct PictureAt
+    {
+        int row;
+        int picture;
+    };
 
-    QList<Cell> m_cells;
-    QList<QString> m_texts;
+    // The row under the point, or -1 when there is none on the board.
+    int shownRowAt(QPoint point) const;
+    std::optional<PictureAt> pictureAt(QPoint point) const;
+    bool onBackground(QPoint point) const;
+    void setSunk(int row, int picture, bool sunk);
+    void pointAt(QPoint point);
+
+    std::array<Picture, pictureCount> m_pictures;
+    std::array<Cell, cellCount> m_cells;
+    QList<Row> m_rows;
+    int m_shownRows;
+    std::optional<PictureAt> m_pressed;
+    bool m_pressedOnBackground = false;
 };
 
 } // namespace kirveno

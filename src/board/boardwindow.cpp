@@ -134,24 +134,26 @@ void BoardWindow::buildRows()
     // start loads one face instead of two (a quarter of a megabyte, some milliseconds).
     const QFont application = QApplication::font();
     QApplication::setFont(font());
+    m_rows = TableSlot::buildControls(this, m_tableCount);
+    connect(m_rows, &RowControls::clicked, this, [this](int table, int action) {
+        if (!m_dialogs)
+            return;
+        switch (TableSlot::Action(action)) {
+        case TableSlot::Action::Open:
+            m_dialogs->openTable(table);
+            break;
+        case TableSlot::Action::Edit:
+            m_dialogs->editTable(table);
+            break;
+        case TableSlot::Action::Close:
+            m_dialogs->closeTable(table);
+            break;
+        }
+    });
     auto *numbers = new TableNumbers(m_tableCount, this);
     numbers->setGeometry(58, 56, 27, TableNumbers::rowHeight * m_tableCount + 4);
-    for (int table = 0; table < tableSlots; ++table) {
-        m_slots[table] = std::make_unique<TableSlot>(this, table, table < m_tableCount);
-        TableSlot &row = *m_slots[table];
-        connect(row.image(TableSlot::Action::Open), &ActionImage::clicked, this, [this, table] {
-            if (m_dialogs)
-                m_dialogs->openTable(table);
-        });
-        connect(row.image(TableSlot::Action::Edit), &ActionImage::clicked, this, [this, table] {
-            if (m_dialogs)
-                m_dialogs->editTable(table);
-        });
-        connect(row.image(TableSlot::Action::Close), &ActionImage::clicked, this, [this, table] {
-            if (m_dialogs)
-                m_dialogs->closeTable(table);
-        });
-    }
+    for (int table = 0; table < tableSlots; ++table)
+        m_slots[table] = std::make_unique<TableSlot>(this, m_rows, table, table < m_tableCount);
     QApplication::setFont(application);
 }
 
@@ -416,10 +418,8 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
         && type != QEvent::MouseButtonRelease)
         return false;
     if (watched == m_background) {
-        if (type == QEvent::MouseMove) {
-            for (auto &row : m_slots)
-                row->returnImagesHome();
-        }
+        if (type == QEvent::MouseMove)
+            m_rows->returnPicturesHome();
         return false;
     }
     int table = 0;

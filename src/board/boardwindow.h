@@ -17,6 +17,7 @@ namespace kirveno {
 
 struct ProgramState;
 class FigureField;
+class RowControls;
 class ToolbarIcon;
 
 // The dialogs the row pictures open; each works on the table it is given.
@@ -111,6 +112,7 @@ private:
     BoardCommands *m_commands = nullptr;
     Tariff m_tariff;
     int m_tableCount = 6;
+    RowControls *m_rows = nullptr;
     std::array<std::unique_ptr<TableSlot>, 30> m_slots;
     QWidget *m_background = nullptr;
     FigureField *m_timeField = nullptr;

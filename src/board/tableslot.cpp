@@ -1,65 +1,59 @@
 #include "tableslot.h"
 
 #include "boardwidgets.h"
+#include "storage/tablestate.h"
 #include "widgets/layout.h"
 
 #include <QLineEdit>
 
 namespace kirveno {
-namespace {
 
-constexpr int imageX[3] = {1, 20, 39};
-const char *const actionPicture[3] = {"action-open", "action-edit", "action-close"};
-
-} // namespace
-
-TableSlot::TableSlot(QWidget *board, int table, bool shown)
-    : m_shown(shown)
+RowControls *TableSlot::buildControls(QWidget *board, int shownRows)
 {
-    const int top = 56 + 20 * table;
-    for (int i = 0; i < 3; ++i) {
-        static const QPixmap pictures[3] = {picture(QString::fromLatin1(actionPicture[0])),
-                                            picture(QString::fromLatin1(actionPicture[1])),
-                                            picture(QString::fromLatin1(actionPicture[2]))};
-        m_images[i] = new ActionImage(pictures[i], QPoint(imageX[i], top), board);
-        m_images[i]->setVisible(shown && i == 0);
+    const auto action = [](int x, const char *name) {
+        return RowControls::Picture{x, picture(QString::fromLatin1(name))};
+    };
+    std::array<RowControls::Cell, RowControls::cellCount> cells;
+    for (int cell = 0; cell < RowControls::cellCount; ++cell) {
+        // The time cells (start, passed, remaining) need every pixel of their 38 for "23:59".
+        const bool time = cell < 3;
+        cells[cell] = {fieldX[cell + 1], fieldWidth[cell + 1],
+                       time ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter,
+                       time ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0)};
     }
-    // Frameless white cells on the background picture, the one-pixel gaps between them drawing
-    // the grid; a frame would leave too little room for "23:59" in 38 pixels.
+    auto *controls = new RowControls(
+        {action(1, "action-open"), action(20, "action-edit"), action(39, "action-close")}, cells,
+        tableSlots, shownRows, board);
+    controls->setGeometry(0, 56, fieldX[4] + fieldWidth[4], RowControls::rowHeight * shownRows);
+    return controls;
+}
+
+TableSlot::TableSlot(QWidget *board, RowControls *controls, int table, bool shown)
+    : m_controls(controls)
+    , m_table(table)
+{
+    // A frameless white cell on the background picture, like the figures' cells beside it; a
+    // frame would leave too little room for the name.
     m_name = new QLineEdit(board);
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::ClickFocus);
     m_name->setFrame(false);
     m_name->setTextMargins(2, 0, 2, 0);
-    m_name->setGeometry(fieldX[0], top, fieldWidth[0], 19);
+    m_name->setGeometry(fieldX[0], 56 + RowControls::rowHeight * table, fieldWidth[0], 19);
     m_name->setVisible(shown);
-    QList<FigureRow::Cell> cells;
-    for (int field = 1; field < 5; ++field) {
-        // The time cells (start, passed, remaining) need every pixel of their 38 for "23:59".
-        const bool time = field < 4;
-        cells.append({fieldX[field] - fieldX[1], fieldWidth[field],
-                      time ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter,
-                      time ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0)});
-    }
-    m_figures = new FigureRow(std::move(cells), board);
-    m_figures->setGeometry(fieldX[1], top, fieldX[4] + fieldWidth[4] - fieldX[1], 19);
-    m_figures->setVisible(shown);
+    showClosedState();
 }
 
 void TableSlot::showOpenState()
 {
     m_open = true;
-    m_images[0]->setVisible(false);
-    m_images[1]->setVisible(m_shown);
-    m_images[2]->setVisible(m_shown);
+    m_controls->showPictures(m_table, 1u << int(Action::Edit) | 1u << int(Action::Close));
 }
 
 void TableSlot::showClosedState()
 {
     m_open = false;
-    m_images[0]->setVisible(m_shown);
-    m_images[1]->setVisible(false);
-    m_images[2]->setVisible(false);
+    m_controls->showPictures(m_table, 1u << int(Action::Open));
 }
 
 void TableSlot::setNameColour(NameColour colour)
@@ -101,12 +95,27 @@ void TableSlot::show(QLineEdit *field, const QString &text)
 
 QString TableSlot::figure(Figure which) const
 {
-    return m_figures->text(int(which));
+    return m_controls->text(m_table, int(which));
 }
 
 void TableSlot::showFigure(Figure which, const QString &text)
 {
-    m_figures->setText(int(which), text);
+    m_controls->setText(m_table, int(which), text);
+}
+
+QRect TableSlot::figureGeometry(Figure which) const
+{
+    return m_controls->cellRect(m_table, int(which)).translated(m_controls->pos());
+}
+
+bool TableSlot::actionShown(Action action) const
+{
+    return m_controls->pictureShown(m_table, int(action));
+}
+
+QRect TableSlot::actionGeometry(Action action) const
+{
+    return m_controls->pictureRect(m_table, int(action)).translated(m_controls->pos());
 }
 
 void TableSlot::clearFields()
@@ -114,12 +123,6 @@ void TableSlot::clearFields()
     show(m_name, QString());
     for (Figure which : {Figure::Start, Figure::Passed, Figure::Remaining, Figure::Cost})
         showFigure(which, QString());
-}
-
-void TableSlot::returnImagesHome()
-{
-    for (ActionImage *image : m_images)
-        image->returnHome();
 }
 
 } // namespace kirveno

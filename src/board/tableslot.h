@@ -1,19 +1,19 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace kirveno {
 
-class ActionImage;
-class FigureRow;
+class RowControls;
 
-// One row of the board: three action pictures (open, edit, close) and five read-only fields
-// (name, start, passed, remaining, cost), the last four in one FigureRow. Every one of the 30 slots
-// exists for the whole run; those beyond the table count are never shown.
+// One row of the board: its name field, and its three action pictures (open, edit, close) and
+// four figures (start, passed, remaining, cost), which one RowControls draws for all the rows.
+// Every one of the 30 slots exists for the whole run; those beyond the table count are never
+// shown.
 class TableSlot
 {
 public:
@@ -25,31 +25,35 @@ public:
     static constexpr int fieldX[5] = {87, 168, 207, 246, 285};
     static constexpr int fieldWidth[5] = {80, 38, 38, 38, 76};
 
-    TableSlot(QWidget *board, int table, bool shown);
+    // The pictures and figures of all the slots, the first shownRows of them on the board; made
+    // before the slots, so that the names and numbers lie on top of it.
+    static RowControls *buildControls(QWidget *board, int shownRows);
+    TableSlot(QWidget *board, RowControls *controls, int table, bool shown);
 
     void showOpenState();
     void showClosedState();
     bool isOpenState() const { return m_open; }
 
     QLineEdit *nameField() const { return m_name; }
-    // The four figures after the name, in the order of Figure.
-    FigureRow *figures() const { return m_figures; }
+    RowControls *controls() const { return m_controls; }
     QString figure(Figure which) const;
     void showFigure(Figure which, const QString &text);
-    ActionImage *image(Action action) const { return m_images[int(action)]; }
+    // Where the figure's cell lies on the board.
+    QRect figureGeometry(Figure which) const;
+    bool actionShown(Action action) const;
+    // Where the action's picture lies on the board now (lower while it is sunk).
+    QRect actionGeometry(Action action) const;
 
     NameColour nameColour() const { return m_colour; }
     void setNameColour(NameColour colour);
     // Sets the name's text only when it differs, so that an unchanged row costs no repaint.
     static void show(QLineEdit *field, const QString &text);
     void clearFields();
-    void returnImagesHome();
 
 private:
     QLineEdit *m_name;
-    FigureRow *m_figures;
-    ActionImage *m_images[3];
-    bool m_shown;
+    RowControls *m_controls;
+    int m_table;
     bool m_open = false;
     NameColour m_colour = NameColour::Window;
 };

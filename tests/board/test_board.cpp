@@ -106,8 +106,8 @@ private slots:
         for (int table = 0; table < tableSlots; ++table) {
             TableSlot &slot = board.slot(table);
             QCOMPARE(slot.nameField()->isVisible(), table < rows);
-            QCOMPARE(slot.image(TableSlot::Action::Open)->isVisible(), table < rows);
-            QVERIFY(!slot.image(TableSlot::Action::Edit)->isVisible());
+            QCOMPARE(slot.actionShown(TableSlot::Action::Open), table < rows);
+            QVERIFY(!slot.actionShown(TableSlot::Action::Edit));
         }
     }
 
@@ -137,14 +137,14 @@ private slots:
         QVERIFY(!QApplication::font().bold());
         TableSlot &row = board.slot(3);
         QCOMPARE(row.nameField()->geometry(), QRect(87, 116, 80, 19));
-        QCOMPARE(row.figures()->cellGeometry(0), QRect(168, 116, 38, 19));
-        QCOMPARE(row.figures()->cellGeometry(1), QRect(207, 116, 38, 19));
-        QCOMPARE(row.figures()->cellGeometry(2), QRect(246, 116, 38, 19));
-        QCOMPARE(row.figures()->cellGeometry(3), QRect(285, 116, 76, 19));
-        QCOMPARE(row.image(TableSlot::Action::Open)->geometry(), QRect(1, 116, 18, 18));
-        QCOMPARE(row.image(TableSlot::Action::Close)->geometry(), QRect(39, 116, 18, 18));
+        QCOMPARE(row.figureGeometry(TableSlot::Figure::Start), QRect(168, 116, 38, 19));
+        QCOMPARE(row.figureGeometry(TableSlot::Figure::Passed), QRect(207, 116, 38, 19));
+        QCOMPARE(row.figureGeometry(TableSlot::Figure::Remaining), QRect(246, 116, 38, 19));
+        QCOMPARE(row.figureGeometry(TableSlot::Figure::Cost), QRect(285, 116, 76, 19));
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Open), QRect(1, 116, 18, 18));
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Close), QRect(39, 116, 18, 18));
         QVERIFY(row.nameField()->isReadOnly());
-        QVERIFY(row.figures()->font().bold());
+        QVERIFY(row.controls()->font().bold());
         QVERIFY(row.nameField()->font().bold());
         QCOMPARE(board.windowTitle(), QStringLiteral("Kirveno LT v1.4     My Cafe"));
         QVERIFY(!(board.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -229,7 +229,9 @@ private slots:
                            QStringLiteral("02,00"));
         f.platform.setClock(QStringLiteral("07.12.2026 10:35"));
         BoardWindow &board = f.start();
-        FigureRow &figures = *board.slot(2).figures();
+        const TableSlot &row = board.slot(2);
+        const QRect figures = row.figureGeometry(TableSlot::Figure::Start)
+                              | row.figureGeometry(TableSlot::Figure::Cost);
         QWidget parent;
         parent.setFont(board.font());
         parent.setPalette(board.palette());
@@ -238,15 +240,17 @@ private slots:
         const Qt::Alignment alignments[4] = {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
                                              Qt::AlignRight | Qt::AlignVCenter};
         for (int cell = 0; cell < 4; ++cell) {
-            auto *edit = new QLineEdit(figures.text(cell), &edits);
+            auto *edit = new QLineEdit(row.figure(TableSlot::Figure(cell)), &edits);
             edit->setReadOnly(true);
             edit->setFrame(false);
             edit->setAlignment(alignments[cell]);
             edit->setTextMargins(cell < 3 ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0));
-            edit->setGeometry(figures.cellGeometry(cell).translated(-figures.pos()));
+            edit->setGeometry(
+                row.figureGeometry(TableSlot::Figure(cell)).translated(-figures.topLeft()));
         }
         QCOMPARE(f.row(2), (QStringList{"Ali", "09:05", "01:30", "00:00", "3,00"}));
-        QCOMPARE(figures.grab().toImage(), edits.grab().toImage());
+        QCOMPARE(row.controls()->grab(figures.translated(-row.controls()->pos())).toImage(),
+                 edits.grab().toImage());
     }
 
     // The bell rings once when the limit runs out, only with the sound switch at "1".
@@ -429,8 +433,8 @@ private slots:
         QVERIFY(board.clearRow(2));
         board.showClosedState(2);
         QCOMPARE(f.row(2), (QStringList{"", "", "", "", ""}));
-        QVERIFY(board.slot(2).image(TableSlot::Action::Open)->isVisibleTo(&board));
-        QVERIFY(!board.slot(2).image(TableSlot::Action::Close)->isVisibleTo(&board));
+        QVERIFY(board.slot(2).actionShown(TableSlot::Action::Open));
+        QVERIFY(!board.slot(2).actionShown(TableSlot::Action::Close));
         f.setClock(QStringLiteral("07.12.2026 12:00"));
         QCOMPARE(f.row(2), (QStringList{"", "", "", "", ""}));
 
@@ -540,29 +544,50 @@ private slots:
         QCOMPARE(f.platform.notices.size(), 1);
     }
 
-    void actionImagesSinkWhilePressed()
+    // A row's picture sinks while pressed; released elsewhere it stays sunk until the mouse
+    // passes over the background: the board's picture, or the gaps around the rows' pictures and
+    // figures, but not the figures. The hand shows over the pictures only.
+    void actionPicturesSinkWhilePressed()
     {
         BoardFixture f;
         BoardWindow &board = f.start();
         board.show();
-        ActionImage *open = board.slot(3).image(TableSlot::Action::Open);
-        const QPoint home = open->pos();
-        QTest::mousePress(open, Qt::LeftButton, {}, QPoint(9, 9));
-        QCOMPARE(open->pos(), home + QPoint(1, 1));
-        // Released elsewhere: it stays sunk until the mouse passes over the background.
-        QTest::mouseRelease(open, Qt::LeftButton, {}, QPoint(40, 40));
-        QCOMPARE(open->pos(), home + QPoint(1, 1));
+        const TableSlot &row = board.slot(3);
+        QWidget *controls = row.controls();
+        const QRect home = row.actionGeometry(TableSlot::Action::Open);
+        const auto moveOver = [](QWidget *widget, QPoint boardPoint) {
+            const QPoint point = widget->mapFromParent(boardPoint);
+            QMouseEvent move(QEvent::MouseMove, point, widget->mapToGlobal(point), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &move);
+        };
+        const auto pressAndReleaseElsewhere = [&] {
+            QTest::mousePress(controls, Qt::LeftButton, {}, controls->mapFromParent(home.center()));
+            QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home.translated(1, 1));
+            QTest::mouseRelease(controls, Qt::LeftButton, {},
+                                controls->mapFromParent(home.center() + QPoint(200, 0)));
+            QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home.translated(1, 1));
+        };
+
+        pressAndReleaseElsewhere();
+        moveOver(controls, row.figureGeometry(TableSlot::Figure::Passed).center());
+        QCOMPARE(controls->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home.translated(1, 1));
+        moveOver(controls, home.center() + QPoint(1, 1));
+        QCOMPARE(controls->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home.translated(1, 1));
+        moveOver(controls, QPoint(home.left() - 1, home.center().y())); // the gap beside it
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home);
+
+        pressAndReleaseElsewhere();
         QWidget *background = nullptr;
         for (QWidget *child : board.findChildren<QWidget *>()) {
             if (child->geometry() == QRect(0, 38, 361, 621))
                 background = child;
         }
         QVERIFY(background);
-        QMouseEvent move(QEvent::MouseMove, QPointF(200, 300),
-                         background->mapToGlobal(QPointF(200, 300)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(background, &move);
-        QCOMPARE(open->pos(), home);
+        moveOver(background, QPoint(200, 300));
+        QCOMPARE(row.actionGeometry(TableSlot::Action::Open), home);
     }
 
     void toolbarIconsLiftAndMenusPopUpBelowThem()

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&board));
 
         answerNextDialog(Qt::Key_Return);
-        QTest::mouseClick(board.slot(3).image(TableSlot::Action::Open), Qt::LeftButton);
+        clickAction(board.slot(3), TableSlot::Action::Open);
         QCOMPARE(f.folder.lines(QStringLiteral("zaman.dat")).mid(12, 4),
                  (QStringList{"Kirveno", "21:07", "0", "0"}));
         QVERIFY(board.slot(3).isOpenState());
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(f.row(3), (QStringList{"Kirveno", "21:07", "02:08", "", "4,30"}));
 
         answerNextDialog(Qt::Key_Return);
-        QTest::mouseClick(board.slot(3).image(TableSlot::Action::Close), Qt::LeftButton);
+        clickAction(board.slot(3), TableSlot::Action::Close);
         QCOMPARE(f.folder.lines(QStringLiteral("gunluk.dat")),
                  (QStringList{"07.12.2026", "Kirveno        21:07 ---- 23:15 ---- 04,30-"}));
         QCOMPARE(f.platform.sounds, QStringList{f.folder.file(QStringLiteral("yazarkasa01.wav"))});
@@ -88,7 +88,7 @@ private slots:
         f.platform.setClock(QStringLiteral("07.12.2026 00:30"));
         BoardWindow &board = f.startShown();
         answerNextDialog(Qt::Key_Return);
-        QTest::mouseClick(board.slot(0).image(TableSlot::Action::Close), Qt::LeftButton);
+        clickAction(board.slot(0), TableSlot::Action::Close);
         QCOMPARE(f.folder.lines(QStringLiteral("aylik.dat")),
                  (QStringList{"Kirveno LT monthly ledger", "06.12.2026 ---- 17,50"}));
         QCOMPARE(f.folder.lines(QStringLiteral("gunluk.dat")),
@@ -107,7 +107,7 @@ private slots:
             f.dialogs->editDialog().closeTableButton()->click();
             answerNextDialog(Qt::Key_Return);
         });
-        QTest::mouseClick(board.slot(5).image(TableSlot::Action::Edit), Qt::LeftButton);
+        clickAction(board.slot(5), TableSlot::Action::Edit);
         QCOMPARE(f.folder.lines(QStringLiteral("gunluk.dat")).last(),
                  QStringLiteral("Ali            10:00 ---- 11:00 ---- 02,00-"));
         QVERIFY(!board.slot(5).isOpenState());

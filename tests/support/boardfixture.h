@@ -54,7 +54,7 @@ struct BoardFixture
     QString field(int table, int column) const
     {
         TableSlot &row = board->slot(table);
-        return column == 0 ? row.nameField()->text() : row.figures()->text(column - 1);
+        return column == 0 ? row.nameField()->text() : row.figure(TableSlot::Figure(column - 1));
     }
 
     QStringList row(int table) const
@@ -63,5 +63,13 @@ struct BoardFixture
                 field(table, 4)};
     }
 };
+
+// Clicks one of a row's action pictures in its middle, as the operator does.
+inline void clickAction(const TableSlot &row, TableSlot::Action action)
+{
+    QWidget *controls = row.controls();
+    QTest::mouseClick(controls, Qt::LeftButton, {},
+                      controls->mapFromParent(row.actionGeometry(action).center()));
+}
 
 } // namespace kirveno::testing
