@@ -32,8 +32,8 @@ TableSlot::TableSlot(QWidget *board, RowControls *controls, int table, bool show
     : m_controls(controls)
     , m_table(table)
 {
-    // A frameless white cell on the background picture, like the figures' cells beside it; a
-    // frame would leave too little room for the name.
+    // A frameless white cell on the background picture, as the figures' cells beside it are, the
+    // one-pixel gaps between them drawing the grid.
     m_name = new QLineEdit(board);
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::ClickFocus);
