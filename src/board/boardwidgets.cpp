@@ -220,7 +220,11 @@ bool RowControls::onBackground(QPoint point) const
 
 void RowControls::pointAt(QPoint point)
 {
-    if (pictureAt(point))
+    // Set on a change only: each setting goes to the window system.
+    const bool overPicture = pictureAt(point).has_value();
+    if (overPicture == testAttribute(Qt::WA_SetCursor))
+        return;
+    if (overPicture)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
