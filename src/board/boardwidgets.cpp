@@ -1,5 +1,7 @@
 #include "boardwidgets.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -80,13 +82,15 @@ namespace {
 // the board looks the same: its style's panel and contents rectangle, 2 pixels of margin inside
 // them, the text centred upright in a line of the font's height, and placed as the alignment
 // asks.
-void drawFigure(QPainter &painter, const QWidget &widget, const QRect &cell, bool frame,
-                const QMargins &textMargins, Qt::Alignment alignment, const QString &text)
+void drawFigure(QPainter &painter, const QWidget &widget, const QPalette &palette,
+                const QRect &cell, bool frame, const QMargins &textMargins, Qt::Alignment alignment,
+                const QString &text)
 {
     painter.save();
     QStyle *style = widget.style();
     QStyleOptionFrame panel;
     panel.initFrom(&widget);
+    panel.palette = palette;
     panel.rect = cell;
     panel.lineWidth = frame ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &widget) : 0;
     panel.midLineWidth = 0;
@@ -109,7 +113,7 @@ void drawFigure(QPainter &painter, const QWidget &widget, const QRect &cell, boo
         else if (alignment & Qt::AlignHCenter)
             scroll = (widthUsed - line.width()) / 2;
     }
-    painter.setPen(widget.palette().color(QPalette::Text));
+    painter.setPen(palette.color(QPalette::Text));
     painter.setClipRect(line);
     painter.drawText(QPoint(line.x() - scroll, line.y() + metrics.ascent()), text);
     painter.restore();
@@ -120,14 +124,15 @@ void drawFigure(QPainter &painter, const QWidget &widget, const QRect &cell, boo
 void FigureField::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawFigure(painter, *this, contentsRect(), true, QMargins(), m_alignment, m_text);
+    drawFigure(painter, *this, palette(), contentsRect(), true, QMargins(), m_alignment, m_text);
 }
 
-RowControls::RowControls(std::array<Picture, pictureCount> pictures,
+RowControls::RowControls(std::array<Picture, pictureCount> pictures, Cell name,
                          std::array<Cell, cellCount> cells, int rows, int shownRows,
                          QWidget *parent)
     : QWidget(parent)
     , m_pictures(std::move(pictures))
+    , m_name(name)
     , m_cells(cells)
     , m_rows(rows)
     , m_shownRows(shownRows)
@@ -198,6 +203,49 @@ int RowControls::shownRowAt(QPoint point) const
     return row < m_shownRows ? row : -1;
 }
 
+void RowControls::setName(int row, const QString &name, const std::optional<QPalette> &colours)
+{
+    Row &shown = m_rows[row];
+    if (name == shown.name && colours == shown.nameColours)
+        return;
+    shown.name = name;
+    shown.nameColours = colours;
+    if (shown.nameDrawn && row < m_shownRows)
+        update(nameRect(row));
+}
+
+void RowControls::nameFieldMade(int row)
+{
+    m_rows[row].nameDrawn = false;
+}
+
+QRect RowControls::nameRect(int row) const
+{
+    return QRect(m_name.x, row * rowHeight, m_name.width, rowHeight - 1);
+}
+
+QWidget *RowControls::nameFieldAt(QPoint point)
+{
+    const int row = shownRowAt(point);
+    if (row < 0 || !nameRect(row).contains(point))
+        return nullptr;
+    if (m_rows[row].nameDrawn)
+        emit nameWanted(row);
+    QWidget *field = parentWidget()->childAt(mapToParent(point));
+    return field != this ? field : nullptr;
+}
+
+void RowControls::forward(QMouseEvent *event, QWidget *to)
+{
+    // As the operator's own press would, a press gives the field the focus first.
+    if (event->type() == QEvent::MouseButtonPress && (to->focusPolicy() & Qt::ClickFocus))
+        to->setFocus(Qt::MouseFocusReason);
+    QMouseEvent moved(event->type(), to->mapFromGlobal(event->globalPosition()),
+                      event->scenePosition(), event->globalPosition(), event->button(),
+                      event->buttons(), event->modifiers(), event->pointingDevice());
+    QApplication::sendEvent(to, &moved);
+}
+
 std::optional<RowControls::PictureAt> RowControls::pictureAt(QPoint point) const
 {
     const int row = shownRowAt(point);
@@ -241,10 +289,15 @@ void RowControls::paintEvent(QPaintEvent *event)
             if (pictureShown(row, picture) && region.intersects(place))
                 painter.drawPixmap(place.topLeft(), m_pictures[picture].pixmap);
         }
+        const Row &shown = m_rows[row];
+        if (shown.nameDrawn && region.intersects(nameRect(row)))
+            drawFigure(painter, *this, shown.nameColours.value_or(palette()), nameRect(row), false,
+                       m_name.textMargins, m_name.alignment, shown.name);
         for (int cell = 0; cell < cellCount; ++cell) {
             if (region.intersects(cellRect(row, cell)))
-                drawFigure(painter, *this, cellRect(row, cell), false, m_cells[cell].textMargins,
-                           m_cells[cell].alignment, m_rows[row].texts[cell]);
+                drawFigure(painter, *this, palette(), cellRect(row, cell), false,
+                           m_cells[cell].textMargins, m_cells[cell].alignment,
+                           m_rows[row].texts[cell]);
         }
     }
 }
@@ -252,6 +305,11 @@ void RowControls::paintEvent(QPaintEvent *event)
 void RowControls::mousePressEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
+    m_pressedName = nameFieldAt(point);
+    if (m_pressedName) {
+        forward(event, m_pressedName);
+        return;
+    }
     m_pressed = pictureAt(point);
     m_pressedOnBackground = !m_pressed && onBackground(point);
     if (!m_pressed) {
@@ -266,6 +324,10 @@ void RowControls::mousePressEvent(QMouseEvent *event)
 void RowControls::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint point = event->position().toPoint();
+    if (m_pressedName && event->buttons() != Qt::NoButton) {
+        forward(event, m_pressedName);
+        return;
+    }
     if (event->buttons() == Qt::NoButton) {
         pointAt(point);
         if (onBackground(point))
@@ -279,6 +341,13 @@ void RowControls::mouseMoveEvent(QMouseEvent *event)
 
 void RowControls::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_pressedName) {
+        QWidget *name = m_pressedName;
+        if (event->buttons() == Qt::NoButton)
+            m_pressedName = nullptr;
+        forward(event, name);
+        return;
+    }
     const std::optional<PictureAt> pressed = m_pressed;
     if (event->buttons() == Qt::NoButton)
         m_pressed.reset();
@@ -292,6 +361,18 @@ void RowControls::mouseReleaseEvent(QMouseEvent *event)
         setSunk(pressed->row, pressed->picture, false);
         emit clicked(pressed->row, pressed->picture);
     }
+}
+
+void RowControls::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu of a right press on a name comes here, where the press came.
+    if (QWidget *name = nameFieldAt(event->pos())) {
+        QContextMenuEvent moved(event->reason(), name->mapFromGlobal(event->globalPos()),
+                                event->globalPos(), event->modifiers());
+        QApplication::sendEvent(name, &moved);
+        return;
+    }
+    event->ignore();
 }
 
 } // namespace kirveno

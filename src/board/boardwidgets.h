@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -80,14 +81,15 @@ private:
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
-// The rows of the board but for their numbers and names, which lie on top of it, in one widget:
-// each row's three action pictures (open, edit, close), of which it shows one or two, clicked as
-// buttons, with a pointing hand over them, sinking by one pixel while pressed; and its four
-// figures after the name, each in its cell drawn as a read-only, frameless line edit draws it.
-// What it leaves unpainted (the grid between the cells, the pictures' surroundings) is the
-// board's picture beneath, and the mouse passing over it there is on the background, as it is
-// elsewhere. One widget for the 30 rows instead of four widgets a row: Qt's cost for each widget
-// was a good part of the start-up.
+// The rows of the board but for their numbers, in one widget: each row's three action pictures
+// (open, edit, close), of which it shows one or two, clicked as buttons, with a pointing hand over
+// them, sinking by one pixel while pressed; its name and its four figures, each in its cell drawn
+// as a read-only, frameless line edit draws it. What it leaves unpainted (the grid between the
+// cells, the pictures' surroundings) is the board's picture beneath, and the mouse passing over
+// it there is on the background, as it is elsewhere. A name is only drawn until the operator
+// first reaches for it: then the row's own name field is made on top, and the press or the menu
+// goes on to it. One widget for the 30 rows instead of five widgets a row: Qt's cost for each
+// widget was a good part of the start-up.
 class RowControls : public QWidget
 {
     Q_OBJECT
@@ -112,8 +114,8 @@ public:
     };
 
     // The first shownRows of the rows are on the board; the others hold their figures unseen.
-    RowControls(std::array<Picture, pictureCount> pictures, std::array<Cell, cellCount> cells,
-                int rows, int shownRows, QWidget *parent);
+    RowControls(std::array<Picture, pictureCount> pictures, Cell name,
+                std::array<Cell, cellCount> cells, int rows, int shownRows, QWidget *parent);
 
     // Which of its pictures a row shows, a bit for each.
     void showPictures(int row, unsigned pictures);
@@ -127,14 +129,22 @@ public:
     void setText(int row, int cell, const QString &text);
     QRect cellRect(int row, int cell) const;
 
+    // The row's name, drawn in the colours given (the window's own without them) until the row's
+    // name field is made; from then on the field shows it.
+    void setName(int row, const QString &name, const std::optional<QPalette> &colours);
+    void nameFieldMade(int row);
+
 signals:
     void clicked(int row, int picture);
+    // The operator reaches for a name that is only drawn: its field is to be made now.
+    void nameWanted(int row);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     struct Row
@@ -142,6 +152,9 @@ private:
         unsigned pictures = 0;
         unsigned sunk = 0;
         std::array<QString, cellCount> texts;
+        QString name;
+        std::optional<QPalette> nameColours;
+        bool nameDrawn = true;
     };
     struct PictureAt
     {
@@ -155,13 +168,20 @@ private:
     bool onBackground(QPoint point) const;
     void setSunk(int row, int picture, bool sunk);
     void pointAt(QPoint point);
+    QRect nameRect(int row) const;
+    // The row's name field under the point, made first if the name was only drawn.
+    QWidget *nameFieldAt(QPoint point);
+    void forward(QMouseEvent *event, QWidget *to);
 
     std::array<Picture, pictureCount> m_pictures;
+    Cell m_name;
     std::array<Cell, cellCount> m_cells;
     QList<Row> m_rows;
     int m_shownRows;
     std::optional<PictureAt> m_pressed;
     bool m_pressedOnBackground = false;
+    // The name field that a press on a drawn name went on to, with the rest of that press.
+    QPointer<QWidget> m_pressedName;
 };
 
 } // namespace kirveno

@@ -129,12 +129,8 @@ void BoardWindow::buildBanner()
 
 void BoardWindow::buildRows()
 {
-    // Qt's line edit lays out its empty text in the application's font before it takes the
-    // board's. With the board's font as the application's while the name fields are made, the
-    // start loads one face instead of two (a quarter of a megabyte, some milliseconds).
-    const QFont application = QApplication::font();
-    QApplication::setFont(font());
     m_rows = TableSlot::buildControls(this, m_tableCount);
+    connect(m_rows, &RowControls::nameWanted, this, [this](int table) { slot(table).nameField(); });
     connect(m_rows, &RowControls::clicked, this, [this](int table, int action) {
         if (!m_dialogs)
             return;
@@ -154,7 +150,6 @@ void BoardWindow::buildRows()
     numbers->setGeometry(58, 56, 27, TableNumbers::rowHeight * m_tableCount + 4);
     for (int table = 0; table < tableSlots; ++table)
         m_slots[table] = std::make_unique<TableSlot>(this, m_rows, table, table < m_tableCount);
-    QApplication::setFont(application);
 }
 
 QMenu *BoardWindow::settingsMenu()
@@ -236,7 +231,7 @@ void BoardWindow::restoreOpenTables()
 void BoardWindow::fillNameAndStart(int table)
 {
     const TableRecord record = m_state.tables.record(table);
-    TableSlot::show(slot(table).nameField(), record.name);
+    slot(table).showName(record.name);
     slot(table).showFigure(Figure::Start, record.isOpen() ? record.start : QString());
 }
 
@@ -329,7 +324,8 @@ void BoardWindow::tick()
     const int nowMinutes = now.time().hour() * 60 + now.time().minute();
     for (int table = 0; table < tableSlots; ++table)
         updateRow(table, nowMinutes);
-    slot(0).nameField()->deselect();
+    if (QLineEdit *name = slot(0).madeNameField())
+        name->deselect();
 }
 
 void BoardWindow::updateRow(int table, int nowMinutes)
@@ -423,7 +419,7 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     int table = 0;
-    while (table < tableSlots && slot(table).nameField() != watched)
+    while (table < tableSlots && slot(table).madeNameField() != watched)
         ++table;
     if (table == tableSlots)
         return false;
@@ -474,9 +470,9 @@ void BoardWindow::endDrag(QPoint globalPosition)
 {
     const int source = m_dragSource;
     QApplication::restoreOverrideCursor();
-    const QWidget *under = childAt(mapFromGlobal(globalPosition));
-    for (int table = 0; table < tableSlots; ++table) {
-        if (under && under == slot(table).nameField()) {
+    const QPoint point = mapFromGlobal(globalPosition);
+    for (int table = 0; table < m_tableCount; ++table) {
+        if (slot(table).nameGeometry().contains(point)) {
             // Still the drag source while the question is open, so that the clock leaves the
             // name green until the operator answers.
             moveSession(source, table);

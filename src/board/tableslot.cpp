@@ -21,27 +21,66 @@ RowControls *TableSlot::buildControls(QWidget *board, int shownRows)
                        time ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter,
                        time ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0)};
     }
+    const RowControls::Cell name{fieldX[0], fieldWidth[0], Qt::AlignLeft | Qt::AlignVCenter,
+                                 QMargins(2, 0, 2, 0)};
     auto *controls = new RowControls(
-        {action(1, "action-open"), action(20, "action-edit"), action(39, "action-close")}, cells,
-        tableSlots, shownRows, board);
+        {action(1, "action-open"), action(20, "action-edit"), action(39, "action-close")}, name,
+        cells, tableSlots, shownRows, board);
     controls->setGeometry(0, 56, fieldX[4] + fieldWidth[4], RowControls::rowHeight * shownRows);
     return controls;
 }
 
 TableSlot::TableSlot(QWidget *board, RowControls *controls, int table, bool shown)
-    : m_controls(controls)
+    : m_board(board)
+    , m_controls(controls)
     , m_table(table)
+    , m_shown(shown)
 {
+    showClosedState();
+}
+
+QLineEdit *TableSlot::nameField()
+{
+    if (m_name)
+        return m_name;
     // A frameless white cell on the background picture, as the figures' cells beside it are, the
     // one-pixel gaps between them drawing the grid.
-    m_name = new QLineEdit(board);
+    m_name = new QLineEdit(m_board);
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::ClickFocus);
     m_name->setFrame(false);
     m_name->setTextMargins(2, 0, 2, 0);
-    m_name->setGeometry(fieldX[0], 56 + RowControls::rowHeight * table, fieldWidth[0], 19);
-    m_name->setVisible(shown);
-    showClosedState();
+    m_name->setGeometry(nameGeometry());
+    m_name->setPalette(nameColours().value_or(QPalette()));
+    fillNameField();
+    m_name->setVisible(m_shown);
+    m_controls->nameFieldMade(m_table);
+    return m_name;
+}
+
+QRect TableSlot::nameGeometry() const
+{
+    return QRect(fieldX[0], 56 + RowControls::rowHeight * m_table, fieldWidth[0], 19);
+}
+
+void TableSlot::showName(const QString &name)
+{
+    m_nameText = name;
+    if (m_name)
+        fillNameField();
+    else
+        m_controls->setName(m_table, name, nameColours());
+}
+
+void TableSlot::fillNameField()
+{
+    // Only when it differs, so that an unchanged row costs no repaint.
+    if (m_name->text() == m_nameText)
+        return;
+    m_name->setText(m_nameText);
+    // A long name may not fit its field: show its beginning.
+    if (m_nameText.size() > 5)
+        m_name->setCursorPosition(0);
 }
 
 void TableSlot::showOpenState()
@@ -61,11 +100,18 @@ void TableSlot::setNameColour(NameColour colour)
     if (colour == m_colour)
         return;
     m_colour = colour;
-    QPalette palette = nameField()->palette();
-    switch (colour) {
+    if (m_name)
+        m_name->setPalette(nameColours().value_or(QPalette()));
+    else
+        m_controls->setName(m_table, m_nameText, nameColours());
+}
+
+std::optional<QPalette> TableSlot::nameColours() const
+{
+    QPalette palette = m_controls->palette();
+    switch (m_colour) {
     case NameColour::Window:
-        palette = QPalette();
-        break;
+        return std::nullopt;
     case NameColour::Dragged:
         palette.setColor(QPalette::Base, QColor(0, 128, 0));
         palette.setColor(QPalette::Text, Qt::white);
@@ -80,17 +126,7 @@ void TableSlot::setNameColour(NameColour colour)
         palette.setColor(QPalette::Text, Qt::white);
         break;
     }
-    nameField()->setPalette(palette);
-}
-
-void TableSlot::show(QLineEdit *field, const QString &text)
-{
-    if (field->text() == text)
-        return;
-    field->setText(text);
-    // A long name may not fit its field: show its beginning.
-    if (text.size() > 5)
-        field->setCursorPosition(0);
+    return palette;
 }
 
 QString TableSlot::figure(Figure which) const
@@ -120,7 +156,7 @@ QRect TableSlot::actionGeometry(Action action) const
 
 void TableSlot::clearFields()
 {
-    show(m_name, QString());
+    showName(QString());
     for (Figure which : {Figure::Start, Figure::Passed, Figure::Remaining, Figure::Cost})
         showFigure(which, QString());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPalette>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -10,8 +12,9 @@ namespace kirveno {
 
 class RowControls;
 
-// One row of the board: its name field, and its three action pictures (open, edit, close) and
-// four figures (start, passed, remaining, cost), which one RowControls draws for all the rows.
+// One row of the board: its name, three action pictures (open, edit, close) and four figures
+// (start, passed, remaining, cost), which one RowControls draws for all the rows, and the name
+// field, a read-only line edit made when the operator (or the program) first reaches for it.
 // Every one of the 30 slots exists for the whole run; those beyond the table count are never
 // shown.
 class TableSlot
@@ -34,7 +37,13 @@ public:
     void showClosedState();
     bool isOpenState() const { return m_open; }
 
-    QLineEdit *nameField() const { return m_name; }
+    // The name field, made now if it was not yet.
+    QLineEdit *nameField();
+    // The name field if it has been made, else nothing.
+    QLineEdit *madeNameField() const { return m_name; }
+    // Where the name lies on the board.
+    QRect nameGeometry() const;
+    void showName(const QString &name);
     RowControls *controls() const { return m_controls; }
     QString figure(Figure which) const;
     void showFigure(Figure which, const QString &text);
@@ -46,14 +55,19 @@ public:
 
     NameColour nameColour() const { return m_colour; }
     void setNameColour(NameColour colour);
-    // Sets the name's text only when it differs, so that an unchanged row costs no repaint.
-    static void show(QLineEdit *field, const QString &text);
     void clearFields();
 
 private:
-    QLineEdit *m_name;
+    // The name's colours other than the window's own.
+    std::optional<QPalette> nameColours() const;
+    void fillNameField();
+
+    QWidget *m_board;
+    QLineEdit *m_name = nullptr;
+    QString m_nameText;
     RowControls *m_controls;
     int m_table;
+    bool m_shown;
     bool m_open = false;
     NameColour m_colour = NameColour::Window;
 };

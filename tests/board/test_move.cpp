@@ -2,6 +2,8 @@
 #include "support/boardfixture.h"
 #include "support/mouse.h"
 
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace kirveno;
@@ -124,6 +126,47 @@ private slots:
         QCOMPARE(f.folder.bytes(zaman), before);
         QCOMPARE(f.field(1, 0), QStringLiteral("Ali"));
         QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Window);
+    }
+
+    // Names are drawn until the operator reaches for one: the press makes the row's name field on
+    // the spot and goes on to it, so that the field has the focus and the drag moves the session
+    // as from any field; the drop needs no field of its own. A right press gets the field's menu.
+    void theOperatorReachesForADrawnName()
+    {
+        MoveFixture f;
+        f.folder.openTable(1, QStringLiteral("Ali"), QStringLiteral("10:00"));
+        f.folder.openTable(2, QStringLiteral("Veli"), QStringLiteral("10:10"));
+        BoardWindow &board = f.startShown();
+        for (int table = 0; table < tableSlots; ++table)
+            QVERIFY(!board.slot(table).madeNameField());
+        QWidget *controls = board.slot(1).controls();
+        const auto nameOf = [&](int table) {
+            return controls->mapFromParent(board.slot(table).nameGeometry().center());
+        };
+
+        f.platform.answers = {true};
+        sendMouse(controls, QEvent::MouseButtonPress, nameOf(1));
+        QLineEdit *name = board.slot(1).madeNameField();
+        QVERIFY(name);
+        QCOMPARE(board.focusWidget(), name);
+        QCOMPARE(name->text(), QStringLiteral("Ali"));
+        sendMouse(controls, QEvent::MouseMove, nameOf(1) + QPoint(12, 12));
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Dragged);
+        sendMouse(controls, QEvent::MouseMove, nameOf(4));
+        sendMouse(controls, QEvent::MouseButtonRelease, nameOf(4));
+        QCOMPARE(f.platform.questions,
+                 QStringList{"Quesiton | Table 2 and Table 5 will change. Accept?"});
+        QVERIFY(!board.slot(4).madeNameField());
+        QCOMPARE(f.row(4).mid(0, 2), (QStringList{"Ali", "10:00"}));
+        QCOMPARE(board.slot(1).nameColour(), TableSlot::NameColour::Window);
+
+        QContextMenuEvent rightPress(QContextMenuEvent::Mouse, nameOf(2),
+                                     controls->mapToGlobal(nameOf(2)));
+        QApplication::sendEvent(controls, &rightPress);
+        QVERIFY(board.slot(2).madeNameField());
+        QWidget *menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        menu->close();
     }
 
     void draggingShowsGreenAndAClosedTableCannotMove()
