@@ -133,6 +133,7 @@ public:
     // name field is made; from then on the field shows it.
     void setName(int row, const QString &name, const std::optional<QPalette> &colours);
     void nameFieldMade(int row);
+    QRect nameRect(int row) const;
 
 signals:
     void clicked(int row, int picture);
@@ -168,7 +169,6 @@ private:
     bool onBackground(QPoint point) const;
     void setSunk(int row, int picture, bool sunk);
     void pointAt(QPoint point);
-    QRect nameRect(int row) const;
     // The row's name field under the point, made first if the name was only drawn.
     QWidget *nameFieldAt(QPoint point);
     void forward(QMouseEvent *event, QWidget *to);

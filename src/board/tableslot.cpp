@@ -7,6 +7,12 @@
 #include <QLineEdit>
 
 namespace kirveno {
+namespace {
+
+// Inside the name's cell, drawn or in its field.
+constexpr QMargins nameMargins(2, 0, 2, 0);
+
+} // namespace
 
 RowControls *TableSlot::buildControls(QWidget *board, int shownRows)
 {
@@ -22,7 +28,7 @@ RowControls *TableSlot::buildControls(QWidget *board, int shownRows)
                        time ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0)};
     }
     const RowControls::Cell name{fieldX[0], fieldWidth[0], Qt::AlignLeft | Qt::AlignVCenter,
-                                 QMargins(2, 0, 2, 0)};
+                                 nameMargins};
     auto *controls = new RowControls(
         {action(1, "action-open"), action(20, "action-edit"), action(39, "action-close")}, name,
         cells, tableSlots, shownRows, board);
@@ -49,7 +55,7 @@ QLineEdit *TableSlot::nameField()
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::ClickFocus);
     m_name->setFrame(false);
-    m_name->setTextMargins(2, 0, 2, 0);
+    m_name->setTextMargins(nameMargins);
     m_name->setGeometry(nameGeometry());
     m_name->setPalette(nameColours().value_or(QPalette()));
     fillNameField();
@@ -60,7 +66,7 @@ QLineEdit *TableSlot::nameField()
 
 QRect TableSlot::nameGeometry() const
 {
-    return QRect(fieldX[0], 56 + RowControls::rowHeight * m_table, fieldWidth[0], 19);
+    return m_controls->nameRect(m_table).translated(m_controls->pos());
 }
 
 void TableSlot::showName(const QString &name)
