@@ -80,8 +80,8 @@ namespace {
 
 // The panel and the text where a read-only QLineEdit of the cell's geometry puts them, so that
 // the board looks the same: its style's panel and contents rectangle, 2 pixels of margin inside
-// them, the text centred upright in a line of the font's height, and placed as the alignment
-// asks.
+// them, the text centred upright in a line of the font's height, placed as the alignment asks
+// (a text too long for the line from its beginning) and cut off at the contents' edge.
 void drawFigure(QPainter &painter, const QWidget &widget, const QPalette &palette,
                 const QRect &cell, bool frame, const QMargins &textMargins, Qt::Alignment alignment,
                 const QString &text)
@@ -114,7 +114,7 @@ void drawFigure(QPainter &painter, const QWidget &widget, const QPalette &palett
             scroll = (widthUsed - line.width()) / 2;
     }
     painter.setPen(palette.color(QPalette::Text));
-    painter.setClipRect(line);
+    painter.setClipRect(contents);
     painter.drawText(QPoint(line.x() - scroll, line.y() + metrics.ascent()), text);
     painter.restore();
 }

@@ -220,37 +220,55 @@ private slots:
         QCOMPARE(header, (QStringList{"07.12.2026", "Monday", "21:07"}));
     }
 
-    // A row's figures look exactly as read-only, frameless line edits in their places would,
-    // with what lies beneath left showing between them.
-    void figuresLookLikeReadOnlyLineEdits()
+    // A row's name and figures look exactly as read-only, frameless line edits in their places
+    // would, the name in its colours and a long one showing its beginning, with what lies beneath
+    // left showing between them; the name's own field, once made, looks the same.
+    void aRowLooksLikeReadOnlyLineEdits()
     {
         BoardFixture f;
-        f.folder.openTable(2, QStringLiteral("Ali"), QStringLiteral("09:05"),
-                           QStringLiteral("02,00"));
+        const QString name = QStringLiteral("Ali Veli Yılmazoğlu");
+        f.folder.openTable(2, name, QStringLiteral("09:05"), QStringLiteral("02,00"));
         f.platform.setClock(QStringLiteral("07.12.2026 10:35"));
         BoardWindow &board = f.start();
-        const TableSlot &row = board.slot(2);
-        const QRect figures = row.figureGeometry(TableSlot::Figure::Start)
-                              | row.figureGeometry(TableSlot::Figure::Cost);
+        TableSlot &row = board.slot(2);
+        QCOMPARE(row.nameColour(), TableSlot::NameColour::UsedUp);
+        const QRect cells = row.nameGeometry() | row.figureGeometry(TableSlot::Figure::Cost);
         QWidget parent;
         parent.setFont(board.font());
         parent.setPalette(board.palette());
         QWidget edits(&parent);
-        edits.resize(figures.size());
+        edits.resize(cells.size());
+        const auto addEdit = [&](const QString &text, const QRect &place, Qt::Alignment alignment,
+                                 const QMargins &margins) {
+            auto *edit = new QLineEdit(text, &edits);
+            edit->setReadOnly(true);
+            edit->setFrame(false);
+            edit->setAlignment(alignment);
+            edit->setTextMargins(margins);
+            edit->setGeometry(place.translated(-cells.topLeft()));
+            edit->setCursorPosition(0);
+            return edit;
+        };
+        QLineEdit *nameEdit = addEdit(name, row.nameGeometry(), Qt::AlignLeft | Qt::AlignVCenter,
+                                      QMargins(2, 0, 2, 0));
+        QPalette red = nameEdit->palette();
+        red.setColor(QPalette::Base, QColor(255, 0, 0));
+        red.setColor(QPalette::Text, Qt::white);
+        nameEdit->setPalette(red);
         const Qt::Alignment alignments[4] = {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
                                              Qt::AlignRight | Qt::AlignVCenter};
         for (int cell = 0; cell < 4; ++cell) {
-            auto *edit = new QLineEdit(row.figure(TableSlot::Figure(cell)), &edits);
-            edit->setReadOnly(true);
-            edit->setFrame(false);
-            edit->setAlignment(alignments[cell]);
-            edit->setTextMargins(cell < 3 ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0));
-            edit->setGeometry(
-                row.figureGeometry(TableSlot::Figure(cell)).translated(-figures.topLeft()));
+            addEdit(row.figure(TableSlot::Figure(cell)),
+                    row.figureGeometry(TableSlot::Figure(cell)), alignments[cell],
+                    cell < 3 ? QMargins(-1, 0, -1, 0) : QMargins(2, 0, 2, 0));
         }
-        QCOMPARE(f.row(2), (QStringList{"Ali", "09:05", "01:30", "00:00", "3,00"}));
-        QCOMPARE(row.controls()->grab(figures.translated(-row.controls()->pos())).toImage(),
+        QCOMPARE(row.controls()->grab(cells.translated(-row.controls()->pos())).toImage(),
                  edits.grab().toImage());
+
+        const QImage drawn = board.grab(cells).toImage();
+        QCOMPARE(f.row(2), (QStringList{name, "09:05", "01:30", "00:00", "3,00"}));
+        QVERIFY(row.madeNameField());
+        QCOMPARE(board.grab(cells).toImage(), drawn);
     }
 
     // The bell rings once when the limit runs out, only with the sound switch at "1".
