@@ -105,13 +105,16 @@ void drawFigure(QPainter &painter, const QWidget &widget, const QPalette &palett
     const QRect line(contents.x() + horizontalMargin,
                      contents.y() + (contents.height() - metrics.height() + 1) / 2,
                      contents.width() - 2 * horizontalMargin, metrics.height());
-    const int widthUsed = metrics.horizontalAdvance(text) + 1;
+    // As a line edit places its text; one aligned left starts at the margin, however long.
     int scroll = 0;
-    if (widthUsed <= line.width()) {
-        if (alignment & Qt::AlignRight)
-            scroll = widthUsed - line.width() + 1;
-        else if (alignment & Qt::AlignHCenter)
-            scroll = (widthUsed - line.width()) / 2;
+    if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+        const int widthUsed = metrics.horizontalAdvance(text) + 1;
+        if (widthUsed <= line.width()) {
+            if (alignment & Qt::AlignRight)
+                scroll = widthUsed - line.width() + 1;
+            else
+                scroll = (widthUsed - line.width()) / 2;
+        }
     }
     painter.setPen(palette.color(QPalette::Text));
     painter.setClipRect(contents);

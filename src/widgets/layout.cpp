@@ -53,7 +53,8 @@ QList<int> numbersAt(const QByteArray &data, qsizetype at, qsizetype count)
 
 // Qt turns an 8-bit picture into a 32-bit copy before it draws it, a large one with threads it
 // starts for the purpose. Drawn in stripes, and only where asked, the copies stay small and are
-// made on this thread.
+// made on this thread; made opaque, they are copied onto the window line by line rather than
+// blended pixel by pixel as Qt's own copy, which keeps room for transparency, would be.
 void drawBands(QPainter &painter, const QList<PictureBand> &bands, const QRect &area)
 {
     constexpr int stripeRows = 32;
@@ -72,7 +73,7 @@ void drawBands(QPainter &painter, const QList<PictureBand> &bands, const QRect &
                           std::min(stripeRows, part.bottom() + 1 - y), band.image.bytesPerLine(),
                           QImage::Format_Indexed8);
             stripe.setColorTable(band.image.colorTable());
-            painter.drawImage(left, y, stripe);
+            painter.drawImage(left, y, stripe.convertToFormat(QImage::Format_RGB32));
         }
     }
 }
